@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$here/../.." && pwd)
+"$here/deps.sh"
+BUILD_DIR=${BUILD_DIR:-$top/build} "$here/build.sh"
+cd "${BUILD_DIR:-$top/build}"
+ctest --output-on-failure -j "$(nproc)"
