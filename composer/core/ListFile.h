@@ -1,0 +1,25 @@
+#pragma once
+// Pick-list files: one entry a line, in the system's 8-bit code page, beside the settings file.
+
+#include <string>
+#include <vector>
+
+namespace composer {
+
+// The list file of the given suffix (".jg", ".fs", ".l", ".r", ".qf"): IniPath + suffix.
+std::string listFilePath(const std::string& suffix);
+
+// Reads the entries: split at CR LF, CR or LF, an empty line giving an empty entry, a final break adding
+// none. Throws text::FileError (the framework's message) when the file cannot be opened.
+std::vector<std::string> readListFile(const std::string& path);
+
+// How the writers end lines: the editors put CR LF between lines; the recipient picker after each entry.
+enum class LineEnds { Between, AfterEach };
+
+// Replaces the whole file atomically. Throws text::FileError when it cannot be created.
+void writeListFile(const std::string& path, const std::vector<std::string>& entries, LineEnds ends);
+
+// Writes an editor's text exactly as it stands (its lines already separated by CR LF).
+void writeListText(const std::string& path, const std::string& text);
+
+} // namespace composer
