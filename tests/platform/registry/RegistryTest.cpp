@@ -2,6 +2,7 @@
 
 #include "platform/text/TextFile.h"
 #include "tests/platform/registry/CaughtError.h"
+#include "tests/platform/registry/EnvironmentVariable.h"
 #include "tests/platform/registry/TempFolder.h"
 
 #include <csignal>
@@ -13,6 +14,7 @@
 
 using namespace registry;
 using testsupport::caughtError;
+using testsupport::EnvironmentVariable;
 
 namespace {
 
@@ -234,28 +236,6 @@ TEST_F(RegistryTest, AStoreWhoseFolderCannotBeMadeReportsAFileError) {
     EXPECT_EQ(error->kind(), ErrorKind::File);
     EXPECT_NE(std::string(error->what()).find("plain/registry.reg"), std::string::npos);
 }
-
-class EnvironmentVariable {
-public:
-    EnvironmentVariable(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~EnvironmentVariable() {
-        if (m_old)
-            setenv(m_name, m_old->c_str(), 1);
-        else
-            unsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 TEST(RegistryPath, ComesFromDqxRegistryElseTheConfigFolder) {
     EnvironmentVariable home("HOME", "/home/clerk");
