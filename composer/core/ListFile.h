@@ -13,13 +13,12 @@ std::string listFilePath(const std::string& suffix);
 // none. Throws text::FileError (the framework's message) when the file cannot be opened.
 std::vector<std::string> readListFile(const std::string& path);
 
-// How the writers end lines: the editors put CR LF between lines; the recipient picker after each entry.
-enum class LineEnds { Between, AfterEach };
+// Replaces the whole file atomically with each entry followed by CR LF (the recipient picker's form).
+// Throws text::FileError when it cannot be created.
+void writeListFile(const std::string& path, const std::vector<std::string>& entries);
 
-// Replaces the whole file atomically. Throws text::FileError when it cannot be created.
-void writeListFile(const std::string& path, const std::vector<std::string>& entries, LineEnds ends);
-
-// Writes an editor's text exactly as it stands (its lines already separated by CR LF).
+// Replaces the whole file atomically with an editor's text as it stands, every line break written as
+// CR LF (so lines are separated by CR LF and nothing is added after the last). Throws text::FileError.
 void writeListText(const std::string& path, const std::string& text);
 
 } // namespace composer

@@ -10,6 +10,8 @@
 
 namespace ini {
 
+class IniDocument;
+
 // A write the system refuses (unwritable file or folder), or a section or key name that the INI syntax
 // cannot hold. what() is the message to show.
 class Error : public std::runtime_error {
@@ -61,12 +63,11 @@ public:
     static void checkKeyName(std::string_view key);
 
 private:
-    class Document;
     void reload();
     void commit();
 
     std::string m_path;
-    std::unique_ptr<Document> m_document;
+    std::unique_ptr<IniDocument> m_document;
 };
 
 } // namespace ini

@@ -1,0 +1,62 @@
+#include "platform/shell/Shell.h"
+
+#include "tests/support/TempFolder.h"
+
+#include <chrono>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace shell;
+using testsupport::ScopedEnvironment;
+using testsupport::TempFolder;
+
+TEST(Shell, ApplicationDataFolderFollowsTheDesktopRules) {
+    {
+        ScopedEnvironment data("XDG_DATA_HOME", "/tmp/xdg-data");
+        EXPECT_EQ(GetSpecialFolderPath(ApplicationDataFolder), "/tmp/xdg-data");
+    }
+    ScopedEnvironment home("HOME", "/home/clerk");
+    {
+        ScopedEnvironment relative("XDG_DATA_HOME", "relative/data");
+        EXPECT_EQ(GetSpecialFolderPath(26), "/home/clerk/.local/share");
+    }
+    ScopedEnvironment empty("XDG_DATA_HOME", "");
+    EXPECT_EQ(GetSpecialFolderPath(26), "/home/clerk/.local/share");
+    EXPECT_EQ(GetSpecialFolderPath(5), "");
+}
+
+TEST(Shell, CreatesFoldersWithTheirParents) {
+    TempFolder dir;
+    EXPECT_TRUE(createFolderWithParents(dir.file("a/b/c")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("a/b/c")));
+    EXPECT_TRUE(createFolderWithParents(dir.file("a/b/c")));
+    dir.write("file", "x");
+    EXPECT_FALSE(createFolderWithParents(dir.file("file/sub")));
+}
+
+TEST(Shell, ProgramsGetTheirArgumentsWithoutAShell) {
+    TempFolder dir;
+    std::string target = dir.file("made by touch; rm -rf x");
+    EXPECT_EQ(runProgram({"touch", target}), 0);
+    EXPECT_TRUE(std::filesystem::exists(target));
+    EXPECT_EQ(runProgram({"false"}), 1);
+    EXPECT_EQ(runProgram({"no-such-program-anywhere"}), -1);
+    EXPECT_EQ(runProgram({}), -1);
+}
+
+TEST(Shell, StartedProgramsRunOnWithoutBlocking) {
+    TempFolder dir;
+    std::string target = dir.file("started");
+    ASSERT_TRUE(startProgram({"touch", target}));
+    for (int i = 0; i < 100 && !std::filesystem::exists(target); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(std::filesystem::exists(target));
+    EXPECT_FALSE(startProgram({"no-such-program-anywhere"}));
+}
+
+TEST(Shell, FindsProgramsOnThePath) {
+    EXPECT_FALSE(findProgram("sh").empty());
+    EXPECT_EQ(findProgram("no-such-program-anywhere"), "");
+    EXPECT_EQ(findProgram("/bin/sh"), "/bin/sh");
+}

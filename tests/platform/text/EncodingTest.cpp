@@ -1,0 +1,54 @@
+#include "platform/text/Encoding.h"
+
+#include <gtest/gtest.h>
+
+using namespace text;
+
+TEST(Encoding, ChineseKeepsItsGbkBytesAndRoundTrips) {
+    std::string gbk = utf8ToGb18030("机关A");
+    EXPECT_EQ(gbk, "\xBB\xFA\xB9\xD8"
+                   "A");
+    EXPECT_EQ(gb18030ToUtf8(gbk), "机关A");
+    // The date combos' zero "○" is A1 F0 in the code page.
+    EXPECT_EQ(utf8ToGb18030("○"), "\xA1\xF0");
+}
+
+TEST(Encoding, CharactersOutsideGbkSurviveTheRoundTrip) {
+    std::string text = "€😀𠀀";
+    EXPECT_EQ(gb18030ToUtf8(utf8ToGb18030(text)), text);
+}
+
+TEST(Encoding, InvalidBytesAreReplacedAndTheRestIsKept) {
+    EXPECT_EQ(gb18030ToUtf8("a\x81 b"), "a\xEF\xBF\xBD b");
+    EXPECT_EQ(gb18030ToUtf8("a\x81"), "a\xEF\xBF\xBD");
+    EXPECT_EQ(utf8ToGb18030("a\xFF"
+                            "b"),
+              "a?b");
+}
+
+TEST(Encoding, GbkLengthCountsChineseAsTwo) {
+    EXPECT_EQ(gbkLength(""), 0u);
+    EXPECT_EQ(gbkLength("A"), 1u);
+    EXPECT_EQ(gbkLength("A机关"), 5u);
+    EXPECT_EQ(gbkLength("某某市人民政府办公室"), 20u);
+    EXPECT_EQ(gbkLength("（共印）"), 8u);
+}
+
+TEST(Encoding, CutNeverSplitsACharacter) {
+    EXPECT_EQ(cutToBytes("A机关", 5), "A机关");
+    EXPECT_EQ(cutToBytes("A机关", 4), "A机");
+    EXPECT_EQ(cutToBytes("A机关", 3), "A机");
+    EXPECT_EQ(cutToBytes("A机关", 2), "A");
+    EXPECT_EQ(cutToBytes("机关", 1), "");
+    EXPECT_EQ(cutToBytes("机关", 0), "");
+    EXPECT_EQ(cutToBytes("ab", 10), "ab");
+}
+
+TEST(Encoding, DetectsUtf8AndFallsBackToGb18030) {
+    EXPECT_EQ(decodeUtf8OrGb18030("\xEF\xBB\xBF正文"), "正文");
+    EXPECT_EQ(decodeUtf8OrGb18030("正文"), "正文");
+    EXPECT_EQ(decodeUtf8OrGb18030(utf8ToGb18030("正文内容")), "正文内容");
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));     // overlong
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80")); // surrogate
+    EXPECT_TRUE(isValidUtf8("plain ascii"));
+}
