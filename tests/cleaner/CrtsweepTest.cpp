@@ -5,7 +5,7 @@
 
 #include "platform/text/TextFile.h"
 #include "tests/cleaner/ProgramRun.h"
-#include "tests/platform/registry/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <algorithm>
 #include <fstream>

@@ -3,8 +3,7 @@
 #include "cleaner/Error.h"
 #include "cleaner/Report.h"
 
-#include "tests/platform/registry/EnvironmentVariable.h"
-#include "tests/platform/registry/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -131,8 +130,8 @@ TEST_F(RuntimeFolderOnDisk, DeleteFolderLeavesWhatIsNotAFolder) {
 }
 
 TEST(Report, WithoutADisplayTheMessageGoesToStandardError) {
-    testsupport::EnvironmentVariable display("DISPLAY", nullptr);
-    testsupport::EnvironmentVariable wayland("WAYLAND_DISPLAY", "");
+    testsupport::ScopedEnvironment display("DISPLAY", nullptr);
+    testsupport::ScopedEnvironment wayland("WAYLAND_DISPLAY", "");
     EXPECT_FALSE(hasDisplay());
     ::testing::internal::CaptureStderr();
     showMessage("Invalid data type for ''");

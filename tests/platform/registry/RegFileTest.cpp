@@ -5,7 +5,7 @@
 
 #include "platform/text/TextFile.h"
 #include "tests/platform/registry/CaughtError.h"
-#include "tests/platform/registry/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -2,8 +2,7 @@
 
 #include "platform/text/TextFile.h"
 #include "tests/platform/registry/CaughtError.h"
-#include "tests/platform/registry/EnvironmentVariable.h"
-#include "tests/platform/registry/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -14,7 +13,7 @@
 
 using namespace registry;
 using testsupport::caughtError;
-using testsupport::EnvironmentVariable;
+using testsupport::ScopedEnvironment;
 
 namespace {
 
@@ -238,22 +237,22 @@ TEST_F(RegistryTest, AStoreWhoseFolderCannotBeMadeReportsAFileError) {
 }
 
 TEST(RegistryPath, ComesFromDqxRegistryElseTheConfigFolder) {
-    EnvironmentVariable home("HOME", "/home/clerk");
+    ScopedEnvironment home("HOME", "/home/clerk");
     {
-        EnvironmentVariable explicitPath("DQX_REGISTRY", "/tmp/r.reg");
-        EnvironmentVariable config("XDG_CONFIG_HOME", "/cfg");
+        ScopedEnvironment explicitPath("DQX_REGISTRY", "/tmp/r.reg");
+        ScopedEnvironment config("XDG_CONFIG_HOME", "/cfg");
         EXPECT_EQ(Registry::defaultPath(), "/tmp/r.reg");
     }
-    EnvironmentVariable explicitPath("DQX_REGISTRY", "");
+    ScopedEnvironment explicitPath("DQX_REGISTRY", "");
     {
-        EnvironmentVariable config("XDG_CONFIG_HOME", "/cfg");
+        ScopedEnvironment config("XDG_CONFIG_HOME", "/cfg");
         EXPECT_EQ(Registry::defaultPath(), "/cfg/dqx/registry.reg");
     }
     {
-        EnvironmentVariable config("XDG_CONFIG_HOME", "relative/cfg");
+        ScopedEnvironment config("XDG_CONFIG_HOME", "relative/cfg");
         EXPECT_EQ(Registry::defaultPath(), "/home/clerk/.config/dqx/registry.reg");
     }
-    EnvironmentVariable config("XDG_CONFIG_HOME", nullptr);
+    ScopedEnvironment config("XDG_CONFIG_HOME", nullptr);
     EXPECT_EQ(Registry::defaultPath(), "/home/clerk/.config/dqx/registry.reg");
 }
 
