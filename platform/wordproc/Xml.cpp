@@ -1,0 +1,197 @@
+#include "platform/wordproc/Xml.h"
+
+#include "platform/wordproc/Error.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+namespace wordproc::xml {
+
+namespace {
+
+struct StringWriter : pugi::xml_writer {
+    std::string bytes;
+    void write(const void* data, size_t size) override { bytes.append(static_cast<const char*>(data), size); }
+};
+
+int rankOf(std::string_view name, ChildOrder order) {
+    int rank = 0;
+    for (const char* entry : order) {
+        if (name == entry)
+            return rank;
+        ++rank;
+    }
+    return rank; // names the table does not know go last
+}
+
+} // namespace
+
+const ChildOrder paragraphPropertyOrder = {"w:pStyle",
+                                           "w:keepNext",
+                                           "w:keepLines",
+                                           "w:pageBreakBefore",
+                                           "w:framePr",
+                                           "w:widowControl",
+                                           "w:numPr",
+                                           "w:suppressLineNumbers",
+                                           "w:pBdr",
+                                           "w:shd",
+                                           "w:tabs",
+                                           "w:suppressAutoHyphens",
+                                           "w:kinsoku",
+                                           "w:wordWrap",
+                                           "w:overflowPunct",
+                                           "w:topLinePunct",
+                                           "w:autoSpaceDE",
+                                           "w:autoSpaceDN",
+                                           "w:bidi",
+                                           "w:adjustRightInd",
+                                           "w:snapToGrid",
+                                           "w:spacing",
+                                           "w:ind",
+                                           "w:contextualSpacing",
+                                           "w:mirrorIndents",
+                                           "w:suppressOverlap",
+                                           "w:jc",
+                                           "w:textDirection",
+                                           "w:textAlignment",
+                                           "w:textboxTightWrap",
+                                           "w:outlineLvl",
+                                           "w:divId",
+                                           "w:cnfStyle",
+                                           "w:rPr",
+                                           "w:sectPr",
+                                           "w:pPrChange"};
+
+const ChildOrder runPropertyOrder = {"w:ins",
+                                     "w:del",
+                                     "w:moveFrom",
+                                     "w:moveTo",
+                                     "w:rStyle",
+                                     "w:rFonts",
+                                     "w:b",
+                                     "w:bCs",
+                                     "w:i",
+                                     "w:iCs",
+                                     "w:caps",
+                                     "w:smallCaps",
+                                     "w:strike",
+                                     "w:dstrike",
+                                     "w:outline",
+                                     "w:shadow",
+                                     "w:emboss",
+                                     "w:imprint",
+                                     "w:noProof",
+                                     "w:snapToGrid",
+                                     "w:vanish",
+                                     "w:webHidden",
+                                     "w:color",
+                                     "w:spacing",
+                                     "w:w",
+                                     "w:kern",
+                                     "w:position",
+                                     "w:sz",
+                                     "w:szCs",
+                                     "w:highlight",
+                                     "w:u",
+                                     "w:effect",
+                                     "w:bdr",
+                                     "w:shd",
+                                     "w:fitText",
+                                     "w:vertAlign",
+                                     "w:rtl",
+                                     "w:cs",
+                                     "w:em",
+                                     "w:lang",
+                                     "w:eastAsianLayout",
+                                     "w:specVanish",
+                                     "w:oMath",
+                                     "w:rPrChange"};
+
+const ChildOrder sectionPropertyOrder = {"w:headerReference",
+                                         "w:footerReference",
+                                         "w:footnotePr",
+                                         "w:endnotePr",
+                                         "w:type",
+                                         "w:pgSz",
+                                         "w:pgMar",
+                                         "w:paperSrc",
+                                         "w:pgBorders",
+                                         "w:lnNumType",
+                                         "w:pgNumType",
+                                         "w:cols",
+                                         "w:formProt",
+                                         "w:vAlign",
+                                         "w:noEndnote",
+                                         "w:titlePg",
+                                         "w:textDirection",
+                                         "w:bidi",
+                                         "w:rtlGutter",
+                                         "w:docGrid",
+                                         "w:printerSettings",
+                                         "w:sectPrChange"};
+
+const ChildOrder shapePropertyOrder = {"a:xfrm",      "a:custGeom",  "a:prstGeom", "a:noFill",  "a:solidFill",
+                                       "a:gradFill",  "a:blipFill",  "a:pattFill", "a:grpFill", "a:ln",
+                                       "a:effectLst", "a:effectDag", "a:scene3d",  "a:sp3d",    "a:extLst"};
+
+void parse(pugi::xml_document& document, std::string_view bytes, const std::string& what) {
+    unsigned options = pugi::parse_default | pugi::parse_ws_pcdata_single;
+    pugi::xml_parse_result result =
+        document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
+    if (!result)
+        throw Error(what + "：XML 格式错误（" + result.description() + "，位置 " +
+                    std::to_string(result.offset) + "）。");
+}
+
+std::string serialize(const pugi::xml_document& document) {
+    StringWriter writer;
+    writer.bytes = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n";
+    document.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    return std::move(writer.bytes);
+}
+
+pugi::xml_node ensureChild(pugi::xml_node parent, const char* name, ChildOrder order) {
+    if (pugi::xml_node existing = parent.child(name))
+        return existing;
+    int rank = rankOf(name, order);
+    for (pugi::xml_node sibling = parent.first_child(); sibling; sibling = sibling.next_sibling()) {
+        if (sibling.type() == pugi::node_element && rankOf(sibling.name(), order) > rank)
+            return parent.insert_child_before(name, sibling);
+    }
+    return parent.append_child(name);
+}
+
+void removeChildren(pugi::xml_node parent, const char* name) {
+    while (pugi::xml_node child = parent.child(name))
+        parent.remove_child(child);
+}
+
+void setAttribute(pugi::xml_node node, const char* name, std::string_view value) {
+    pugi::xml_attribute attribute = node.attribute(name);
+    if (!attribute)
+        attribute = node.append_attribute(name);
+    attribute.set_value(std::string(value).c_str());
+}
+
+void setAttribute(pugi::xml_node node, const char* name, long long value) {
+    setAttribute(node, name, std::to_string(value));
+}
+
+long long numberAttribute(pugi::xml_node node, const char* name, long long fallback) {
+    const char* text = node.attribute(name).value();
+    long long value = 0;
+    const char* end = text + std::strlen(text);
+    auto [at, error] = std::from_chars(text, end, value);
+    return (error == std::errc() && at == end && at != text) ? value : fallback;
+}
+
+bool isOn(pugi::xml_node toggle) {
+    if (!toggle)
+        return false;
+    std::string_view value = toggle.attribute("w:val").value();
+    return value != "0" && value != "false" && value != "off";
+}
+
+} // namespace wordproc::xml

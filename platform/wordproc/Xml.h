@@ -1,0 +1,45 @@
+#pragma once
+// XML helpers of the engine: parsing and writing parts, and children kept in the order the schema wants.
+// Element names carry the prefixes that every OOXML producer uses (w:, wp:, a:, wps:, r:, mc:).
+
+#include <pugixml.hpp>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace wordproc::xml {
+
+// Parses a part. Whitespace-only text is kept only where it is an element's sole content (a w:t of
+// blanks). Throws Error("<what>：...") when the bytes are not well-formed XML.
+void parse(pugi::xml_document& document, std::string_view bytes, const std::string& what);
+
+// The part's bytes: the standard declaration, then the tree without added whitespace.
+std::string serialize(const pugi::xml_document& document);
+
+// The schema's order of a parent's children, as a list of element names.
+using ChildOrder = std::initializer_list<const char*>;
+
+// The named child, created at its schema position when missing.
+pugi::xml_node ensureChild(pugi::xml_node parent, const char* name, ChildOrder order);
+
+// Removes every child of that name.
+void removeChildren(pugi::xml_node parent, const char* name);
+
+// Sets an attribute, creating it when missing.
+void setAttribute(pugi::xml_node node, const char* name, std::string_view value);
+void setAttribute(pugi::xml_node node, const char* name, long long value);
+
+// The attribute's value as a number, or the fallback when it is missing or not a number.
+long long numberAttribute(pugi::xml_node node, const char* name, long long fallback);
+
+// True for the on/off elements of WordprocessingML (w:b, w:bCs ...): present and not "0"/"false"/"off".
+bool isOn(pugi::xml_node toggle);
+
+// Order tables used by more than one part of the engine.
+extern const ChildOrder paragraphPropertyOrder;
+extern const ChildOrder runPropertyOrder;
+extern const ChildOrder sectionPropertyOrder;
+extern const ChildOrder shapePropertyOrder;
+
+} // namespace wordproc::xml

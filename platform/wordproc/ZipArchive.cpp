@@ -1,0 +1,154 @@
+#include "platform/wordproc/ZipArchive.h"
+
+#include "platform/wordproc/Error.h"
+
+#include <ctime>
+#include <memory>
+#include <zip.h>
+
+namespace wordproc {
+
+namespace {
+
+struct ArchiveCloser {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+struct FileCloser {
+    void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+struct SourceFreer {
+    void operator()(zip_source_t* source) const { zip_source_free(source); }
+};
+using Archive = std::unique_ptr<zip_t, ArchiveCloser>;
+using EntryFile = std::unique_ptr<zip_file_t, FileCloser>;
+using Source = std::unique_ptr<zip_source_t, SourceFreer>;
+
+std::string describe(int code) {
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    std::string text = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    return text;
+}
+
+std::string reasonFor(int code) {
+    switch (code) {
+    case ZIP_ER_NOZIP:
+        return "不是 OOXML 文档包";
+    case ZIP_ER_CRC:
+    case ZIP_ER_INCONS:
+    case ZIP_ER_ZLIB:
+    case ZIP_ER_EOF:
+    case ZIP_ER_COMPNOTSUPP:
+        return "文档包已损坏（" + describe(code) + "）";
+    default:
+        return "无法读取文档包（" + describe(code) + "）";
+    }
+}
+
+[[noreturn]] void fail(const std::string& what, int code) {
+    throw Error(what + "：" + reasonFor(code) + "。");
+}
+
+std::string readEntry(zip_t* archive, zip_uint64_t index, const std::string& what) {
+    zip_stat_t stat;
+    if (zip_stat_index(archive, index, 0, &stat) != 0)
+        fail(what, zip_error_code_zip(zip_get_error(archive)));
+    EntryFile file(zip_fopen_index(archive, index, 0));
+    if (!file)
+        fail(what, zip_error_code_zip(zip_get_error(archive)));
+    std::string bytes(stat.size, '\0');
+    zip_int64_t got = bytes.empty() ? 0 : zip_fread(file.get(), bytes.data(), bytes.size());
+    // A short read or a checksum mismatch shows only at the end of the entry.
+    char extra;
+    if (got != static_cast<zip_int64_t>(bytes.size()) || zip_fread(file.get(), &extra, 1) != 0) {
+        int code = zip_error_code_zip(zip_file_get_error(file.get()));
+        fail(what, code != ZIP_ER_OK ? code : ZIP_ER_CRC);
+    }
+    return bytes;
+}
+
+// Entry times are 1980-01-01 00:00 in local time, which the archive stores as the same DOS date in every
+// time zone.
+time_t fixedEntryTime() {
+    std::tm epoch{};
+    epoch.tm_year = 80;
+    epoch.tm_mday = 1;
+    epoch.tm_isdst = -1;
+    return std::mktime(&epoch);
+}
+
+std::string takeBytes(zip_source_t* source) {
+    zip_stat_t stat;
+    if (zip_source_stat(source, &stat) != 0 || zip_source_open(source) != 0)
+        throw Error("无法生成文档包。");
+    std::string bytes(stat.size, '\0');
+    zip_int64_t got = zip_source_read(source, bytes.data(), bytes.size());
+    zip_source_close(source);
+    if (got != static_cast<zip_int64_t>(bytes.size()))
+        throw Error("无法生成文档包。");
+    return bytes;
+}
+
+void addEntry(zip_t* archive, const ZipEntry& entry, Compression compression, time_t when) {
+    zip_source_t* data = zip_source_buffer(archive, entry.bytes.data(), entry.bytes.size(), 0);
+    zip_int64_t index = data ? zip_file_add(archive, entry.name.c_str(), data, ZIP_FL_ENC_UTF_8) : -1;
+    if (index < 0) {
+        if (data)
+            zip_source_free(data);
+        throw Error("无法生成文档包：" + entry.name + "。");
+    }
+    auto at = static_cast<zip_uint64_t>(index);
+    zip_uint32_t level = compression == Compression::Small ? 9 : 1;
+    zip_set_file_compression(archive, at, ZIP_CM_DEFLATE, level);
+    zip_file_set_mtime(archive, at, when, 0);
+    zip_file_set_external_attributes(archive, at, 0, ZIP_OPSYS_DOS, 0);
+}
+
+} // namespace
+
+std::vector<ZipEntry> readZip(std::string_view bytes, const std::string& what) {
+    zip_error_t error;
+    zip_error_init(&error);
+    Source source(zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error));
+    if (!source)
+        fail(what, zip_error_code_zip(&error));
+    Archive archive(zip_open_from_source(source.get(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    if (!archive) {
+        int code = zip_error_code_zip(&error);
+        zip_error_fini(&error);
+        fail(what, code);
+    }
+    source.release(); // the archive owns the source now
+    std::vector<ZipEntry> entries;
+    zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        auto index = static_cast<zip_uint64_t>(i);
+        const char* name = zip_get_name(archive.get(), index, ZIP_FL_ENC_GUESS);
+        if (!name)
+            fail(what, zip_error_code_zip(zip_get_error(archive.get())));
+        entries.push_back({name, readEntry(archive.get(), index, what)});
+    }
+    return entries;
+}
+
+std::string writeZip(const std::vector<const ZipEntry*>& entries, Compression compression) {
+    zip_error_t error;
+    zip_error_init(&error);
+    Source buffer(zip_source_buffer_create(nullptr, 0, 0, &error));
+    Archive archive(buffer ? zip_open_from_source(buffer.get(), ZIP_TRUNCATE, &error) : nullptr);
+    zip_error_fini(&error);
+    if (!archive)
+        throw Error("无法生成文档包。");
+    // The archive takes a reference; keep ours so that the bytes can be read after closing.
+    zip_source_keep(buffer.get());
+    time_t when = fixedEntryTime();
+    for (const ZipEntry* entry : entries)
+        addEntry(archive.get(), *entry, compression, when);
+    if (zip_close(archive.get()) != 0)
+        throw Error("无法生成文档包。");
+    archive.release(); // closed
+    return takeBytes(buffer.get());
+}
+
+} // namespace wordproc
