@@ -144,11 +144,18 @@ void collect(pugi::xml_node node, std::vector<pugi::xml_node>& found) {
 
 } // namespace
 
+namespace {
+
+// Indentation between elements; text such as a drawing's position offsets is content.
+bool isBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+
+} // namespace
+
 void dropLayoutWhitespace(pugi::xml_node node) {
     bool keep = holdsText(node.name());
     for (pugi::xml_node child = node.first_child(); child;) {
         pugi::xml_node next = child.next_sibling();
-        if (child.type() == pugi::node_pcdata && !keep)
+        if (child.type() == pugi::node_pcdata && !keep && isBlank(child.value()))
             node.remove_child(child);
         else if (child.type() == pugi::node_element)
             dropLayoutWhitespace(child);
