@@ -147,7 +147,9 @@ void collect(pugi::xml_node node, std::vector<pugi::xml_node>& found) {
 namespace {
 
 // Indentation between elements; text such as a drawing's position offsets is content.
-bool isBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
 
 } // namespace
 

@@ -1,0 +1,25 @@
+#pragma once
+// The items of the signing-date combos and today's selection in them.
+
+#include <string>
+#include <vector>
+
+namespace ui {
+class ComboBox;
+}
+
+namespace composer {
+
+// The first year of the year combo; an item's index is its year minus this.
+constexpr int FirstComboYear = 2011;
+
+// "二○一一年" through the year after the given one, so that the current year is always there.
+std::vector<std::string> yearComboItems(int currentYear);
+// "一月" .. "十二月" and "一日" .. "三十一日".
+std::vector<std::string> monthComboItems();
+std::vector<std::string> dayComboItems();
+
+// Selects the year, month and day (year - 2011, month - 1, day - 1); a year outside the list selects none.
+void selectDate(ui::ComboBox& year, ui::ComboBox& month, ui::ComboBox& day, int y, int m, int d);
+
+} // namespace composer

@@ -1,0 +1,41 @@
+#pragma once
+// The roles of a document form's components. The two component numberings bind their own controls to
+// these roles, and the handlers shared by every document form work on the roles. A role that a form
+// does not have is null.
+
+namespace ui {
+class Button;
+class ComboBox;
+class Edit;
+class Memo;
+class OpenDialog;
+class RichEdit;
+} // namespace ui
+
+namespace composer {
+
+struct DocumentFields {
+    ui::ComboBox* abbreviation = nullptr; // 机关代字
+    ui::Edit* numberYear = nullptr;       // the year between 〔 and 〕
+    ui::Edit* serial = nullptr;
+    ui::ComboBox* level = nullptr; // secrecy level, period and urgency
+    ui::ComboBox* period = nullptr;
+    ui::ComboBox* urgency = nullptr;
+    ui::ComboBox* dateYear = nullptr; // signing date
+    ui::ComboBox* dateMonth = nullptr;
+    ui::ComboBox* dateDay = nullptr;
+    ui::Edit* title = nullptr;
+    ui::Edit* subject = nullptr;
+    ui::Edit* copyTo = nullptr;
+    ui::Edit* copies = nullptr;
+    ui::Edit* recipients = nullptr;
+    ui::Edit* note = nullptr;
+    ui::RichEdit* body = nullptr;
+    ui::Edit* importPath = nullptr;
+    ui::Edit* issueDate = nullptr; // hidden: IssueDateText
+    ui::Memo* attachments = nullptr;
+    ui::Button* output = nullptr;
+    ui::OpenDialog* openDialog = nullptr;
+};
+
+} // namespace composer

@@ -1,0 +1,42 @@
+#pragma once
+// OutputDocument: the output button's handler of every document form. It reads the form's fields and the
+// current profile, prepares the texts, opens the form's template in the chosen word processor and runs
+// the form's slot map on it.
+
+#include "composer/core/DocumentFields.h"
+#include "composer/core/OutputHost.h"
+#include "composer/core/SlotRows.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace ui {
+class Form;
+}
+
+namespace composer {
+
+// What one form gives the shared procedure: its templates and slot maps per host. The WPS copy may
+// take another template when the copy-to field is filled.
+struct OutputPlan {
+    std::string wordTemplate;
+    SlotMap wordRows;
+    std::string wpsTemplate;
+    std::string wpsTemplateWithCopyTo; // empty: wpsTemplate
+    SlotMap wpsRows;
+    SlotMap wpsRowsWithCopyTo;
+};
+
+// The word processor that output runs use; tests put their own in.
+using OutputHostFactory = std::function<std::unique_ptr<OutputHost>()>;
+void setOutputHostFactory(OutputHostFactory factory);
+
+// Reads the form's fields and the profile into the values the slot rows use; widens a bare secrecy
+// level in the level combo (FormatSecrecyMark) and remembers the serial (RememberSerial).
+OutputValues prepareOutput(const DocumentFields& fields);
+
+// The whole run. A damaged template set ends the program after its message.
+void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPlan& plan);
+
+} // namespace composer
