@@ -15,14 +15,14 @@ using testsupport::TempFolder;
 class StartupTest : public testing::Test {
 protected:
     TempFolder m_home;
-    ScopedEnvironment m_data{"XDG_DATA_HOME", m_home.path()};
+    ScopedEnvironment m_data{"XDG_DATA_HOME", m_home.path().string()};
     std::unique_ptr<ui::HeadlessBackend> m_backend = std::make_unique<ui::HeadlessBackend>();
     ui::HeadlessBackend* m_headless = m_backend.get();
     ui::Application m_app{std::move(m_backend)};
 };
 
 TEST_F(StartupTest, TheChooserIsTheMainFormAndSetsThePaths) {
-    const std::string data = m_home.path() + "/dqx";
+    const std::string data = m_home.file("dqx");
     std::filesystem::create_directories(data);
     ini::IniFile(data + "/dqx.ini").writeString("dqx", "fwjg", "某党委");
     ini::IniFile(data + "/dqx.ini").writeString("某党委", "xz", "0");
@@ -49,5 +49,5 @@ TEST_F(StartupTest, TheLoopShowsTheChooserAndEndsWhenItCloses) {
     EXPECT_EQ(composer::runComposer(m_app), 0);
     EXPECT_TRUE(shown);
     EXPECT_TRUE(m_app.terminated());
-    EXPECT_TRUE(std::filesystem::is_directory(m_home.path() + "/dqx")) << "created at start-up";
+    EXPECT_TRUE(std::filesystem::is_directory(m_home.file("dqx"))) << "created at start-up";
 }
