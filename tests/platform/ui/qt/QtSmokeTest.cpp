@@ -202,3 +202,19 @@ TEST_F(QtSmokeTest, EnterInAModalFormPressesItsDefaultButton) {
     QTimer::singleShot(0, [&] { window(dialog)->close(); });
     EXPECT_EQ(dialog.showModal(), ui::mrCancel);
 }
+
+TEST_F(QtSmokeTest, TheMainWindowMinimisesAndClosingItEndsTheProgram) {
+    auto& main = app.createForm<Sample>();
+    bool minimised = false;
+    QTimer::singleShot(0, [&] {
+        main.setWindowState(ui::WindowState::Minimised);
+        minimised = window(main)->windowState() & Qt::WindowMinimized;
+        main.setWindowState(ui::WindowState::Normal);
+        window(main)->close();
+    });
+    app.run();
+    EXPECT_TRUE(minimised);
+    EXPECT_EQ(main.windowState(), ui::WindowState::Normal);
+    EXPECT_TRUE(app.terminated());
+    EXPECT_FALSE(window(main)->isVisible());
+}
