@@ -1,5 +1,7 @@
 #include "composer/core/BodyImport.h"
 
+#include "composer/core/DocConversion.h"
+
 #include "platform/text/Encoding.h"
 #include "platform/text/Lines.h"
 #include "platform/text/TextFile.h"
@@ -7,21 +9,7 @@
 #include "platform/ui/Memo.h"
 #include "platform/ui/OpenDialog.h"
 
-#include <algorithm>
-#include <filesystem>
-
 namespace composer {
-
-namespace {
-
-bool isTextFile(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".txt";
-}
-
-} // namespace
 
 void ImportBodyText(ui::OpenDialog& dialog, ui::Edit& importPath, ui::Memo& body) {
     dialog.setFileName("");
@@ -32,7 +20,7 @@ void ImportBodyText(ui::OpenDialog& dialog, ui::Edit& importPath, ui::Memo& body
     if (name.empty())
         return;
     std::vector<std::string> lines =
-        isTextFile(name) ? readTextFileLines(name) : readDocumentParagraphs(name);
+        lowerCaseExtension(name) == ".txt" ? readTextFileLines(name) : readDocumentParagraphs(name);
     importPath.setText(name);
     body.setScrollBars(ui::ScrollBars::Vertical);
     body.setLines(lines);

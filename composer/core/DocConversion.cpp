@@ -9,13 +9,6 @@ namespace composer {
 
 namespace {
 
-std::string lowerExtension(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
 std::filesystem::path makeTemporaryFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "dqx-import-XXXXXX").string();
     if (!::mkdtemp(pattern.data()))
@@ -25,20 +18,31 @@ std::filesystem::path makeTemporaryFolder() {
 
 } // namespace
 
-bool isBinaryWordDocument(const std::string& path) { return lowerExtension(path) == ".doc"; }
+std::string lowerCaseExtension(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+bool isBinaryWordDocument(const std::string& path) {
+    return lowerCaseExtension(path) == ".doc";
+}
 
 ConvertedDocument::ConvertedDocument(const std::string& docPath) {
     std::string office = shell::findProgram("soffice");
     if (office.empty())
         office = shell::findProgram("libreoffice");
     if (office.empty())
-        throw ConversionError("无法导入“" + docPath + "”：读取.doc文档需要安装LibreOffice，或请先另存为.docx文档。");
+        throw ConversionError("无法导入“" + docPath +
+                              "”：读取.doc文档需要安装LibreOffice，或请先另存为.docx文档。");
     m_folder = makeTemporaryFolder();
     // A profile of its own, so that a LibreOffice the user has open does not take the conversion over.
     std::string profile = "-env:UserInstallation=file://" + (m_folder / "profile").string();
-    int code = shell::runProgram({office, profile, "--headless", "--convert-to", "docx", "--outdir",
-                                  m_folder.string(), docPath});
-    std::filesystem::path converted = m_folder / std::filesystem::path(docPath).filename().replace_extension(".docx");
+    int code = shell::runProgram(
+        {office, profile, "--headless", "--convert-to", "docx", "--outdir", m_folder.string(), docPath});
+    std::filesystem::path converted =
+        m_folder / std::filesystem::path(docPath).filename().replace_extension(".docx");
     std::error_code ignored;
     if (code != 0 || !std::filesystem::is_regular_file(converted, ignored)) {
         std::filesystem::remove_all(m_folder, ignored);

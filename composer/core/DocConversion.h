@@ -29,6 +29,9 @@ private:
     std::string m_path;
 };
 
+// The file name's extension in lower case, with its dot (".txt"), or empty.
+std::string lowerCaseExtension(const std::string& path);
+
 // True for a name whose extension is ".doc" in any letter case.
 bool isBinaryWordDocument(const std::string& path);
 
