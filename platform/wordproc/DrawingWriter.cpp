@@ -103,7 +103,7 @@ void writeOutline(pugi::xml_node spPr, Emu width, const std::optional<std::strin
 void writeBody(pugi::xml_node wsp, const TextBoxSpec& spec) {
     pugi::xml_node body = wsp.append_child("wps:bodyPr");
     body.append_attribute("rot") = 0;
-    body.append_attribute("vert") = "horz";
+    body.append_attribute("vert") = spec.textDirection.c_str();
     body.append_attribute("wrap") = "square";
     body.append_attribute("lIns") = static_cast<long long>(spec.insetX);
     body.append_attribute("tIns") = static_cast<long long>(spec.insetY);

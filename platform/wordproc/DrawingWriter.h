@@ -33,6 +33,7 @@ struct TextBoxSpec {
     Emu insetX = 91440;
     Emu insetY = 45720;
     bool behindText = false;
+    std::string textDirection = "horz"; // wps:bodyPr/@vert: horz, vert, vert270, eaVert ...
 };
 
 struct LineSpec {

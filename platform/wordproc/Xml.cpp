@@ -136,6 +136,28 @@ const ChildOrder shapePropertyOrder = {"a:xfrm",      "a:custGeom",  "a:prstGeom
                                        "a:gradFill",  "a:blipFill",  "a:pattFill", "a:grpFill", "a:ln",
                                        "a:effectLst", "a:effectDag", "a:scene3d",  "a:sp3d",    "a:extLst"};
 
+const ChildOrder settingsOrder = {"w:writeProtection",
+                                  "w:view",
+                                  "w:zoom",
+                                  "w:removePersonalInformation",
+                                  "w:removeDateAndTime",
+                                  "w:doNotDisplayPageBoundaries",
+                                  "w:displayBackgroundShape",
+                                  "w:printPostScriptOverText",
+                                  "w:printFractionalCharacterWidth",
+                                  "w:printFormsData",
+                                  "w:embedTrueTypeFonts",
+                                  "w:embedSystemFonts",
+                                  "w:saveSubsetFonts",
+                                  "w:saveFormsData",
+                                  "w:mirrorMargins",
+                                  "w:alignBordersAndEdges",
+                                  "w:bordersDoNotSurroundHeader",
+                                  "w:bordersDoNotSurroundFooter",
+                                  "w:gutterAtTop",
+                                  "w:hideSpellingErrors",
+                                  "w:hideGrammaticalErrors"};
+
 void parse(pugi::xml_document& document, std::string_view bytes, const std::string& what) {
     unsigned options = pugi::parse_default | pugi::parse_ws_pcdata_single;
     pugi::xml_parse_result result =

@@ -41,5 +41,7 @@ extern const ChildOrder paragraphPropertyOrder;
 extern const ChildOrder runPropertyOrder;
 extern const ChildOrder sectionPropertyOrder;
 extern const ChildOrder shapePropertyOrder;
+// The settings part's children as far as the engine writes them; the rest follow in any order.
+extern const ChildOrder settingsOrder;
 
 } // namespace wordproc::xml

@@ -1,0 +1,94 @@
+#pragma once
+// The word processor's application object and what hangs from it: the documents, the options and the
+// window that shows the active document.
+
+#include <memory>
+#include <string>
+
+namespace wordproc {
+class Instance;
+}
+
+namespace automation {
+
+class Document;
+
+// Conversions of lengths to points (1/72 inch), in single precision, as the hosts compute them.
+float MillimetersToPoints(float millimetres);
+float CentimetersToPoints(float centimetres);
+
+class Documents {
+public:
+    explicit Documents(std::shared_ptr<wordproc::Instance> instance) : m_instance(std::move(instance)) {}
+
+    // A new untitled document made from the template (an OOXML package under any name). Throws Error
+    // naming the file when it is missing, not a package or damaged.
+    Document Add(const std::string& templatePath) const;
+    // Opens the file read-only and unseen, for reading; it stays open until Close or Quit.
+    Document Open(const std::string& path) const;
+    int Count() const;
+    Document Item(int index) const;
+
+private:
+    std::shared_ptr<wordproc::Instance> m_instance;
+};
+
+class Options {
+public:
+    explicit Options(std::shared_ptr<wordproc::Instance> instance) : m_instance(std::move(instance)) {}
+
+    bool checkSpellingAsYouType() const;
+    void setCheckSpellingAsYouType(bool check) const;
+    bool checkGrammarAsYouType() const;
+    void setCheckGrammarAsYouType(bool check) const;
+
+private:
+    std::shared_ptr<wordproc::Instance> m_instance;
+};
+
+class View {
+public:
+    explicit View(std::shared_ptr<wordproc::Instance> instance) : m_instance(std::move(instance)) {}
+
+    bool tableGridlines() const;
+    void setTableGridlines(bool show) const;
+
+private:
+    std::shared_ptr<wordproc::Instance> m_instance;
+};
+
+class Window {
+public:
+    explicit Window(std::shared_ptr<wordproc::Instance> instance) : m_instance(std::move(instance)) {}
+
+    automation::View View() const;
+
+private:
+    std::shared_ptr<wordproc::Instance> m_instance;
+};
+
+class Application {
+public:
+    explicit Application(std::shared_ptr<wordproc::Instance> instance) : m_instance(std::move(instance)) {}
+
+    automation::Documents Documents() const;
+    automation::Options Options() const;
+    // The window of the active document. Throws Error when no document is open.
+    Window ActiveWindow() const;
+    Document ActiveDocument() const;
+
+    bool visible() const;
+    void setVisible(bool visible) const;
+
+    float MillimetersToPoints(float millimetres) const;
+    float CentimetersToPoints(float centimetres) const;
+
+    // Ends the word processor: documents opened read-only are closed; new documents stay with their
+    // holders. Later calls on this application throw Error.
+    void Quit() const;
+
+private:
+    std::shared_ptr<wordproc::Instance> m_instance;
+};
+
+} // namespace automation

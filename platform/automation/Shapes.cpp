@@ -1,0 +1,145 @@
+#include "platform/automation/Shapes.h"
+
+#include "platform/automation/Range.h"
+#include "platform/wordproc/Document.h"
+#include "platform/wordproc/DocumentShapes.h"
+#include "platform/wordproc/DocumentText.h"
+
+namespace automation {
+
+namespace {
+
+// Changes one measure of the shape's box.
+void changeBox(wordproc::DocumentShapes& shapes, int id, float wordproc::ShapeBox::*measure, float points) {
+    wordproc::ShapeBox box = shapes.box(id);
+    box.*measure = points;
+    shapes.setBox(id, box);
+}
+
+wordproc::Span spanOf(const Range& range) {
+    return {{}, range.start(), range.end()};
+}
+
+} // namespace
+
+Range TextFrame::TextRange() const {
+    wordproc::StoryId story = m_document->shapes().textFrame(m_shapeId);
+    wordproc::DocumentText& text = m_document->text();
+    return Range(m_document, text.track(text.story(story)));
+}
+
+bool ShapeFormat::visible() const {
+    return m_document->shapes().visible(m_shapeId, m_part);
+}
+
+void ShapeFormat::setVisible(bool visible) const {
+    m_document->shapes().setVisible(m_shapeId, m_part, visible);
+}
+
+int ShapeFormat::color() const {
+    return m_document->shapes().color(m_shapeId, m_part);
+}
+
+void ShapeFormat::setColor(int bgr) const {
+    m_document->shapes().setColor(m_shapeId, m_part, bgr);
+}
+
+std::string Shape::name() const {
+    return m_document->shapes().name(m_shapeId);
+}
+
+void Shape::setName(const std::string& name) const {
+    m_document->shapes().setName(m_shapeId, name);
+}
+
+TextFrame Shape::TextFrame() const {
+    m_document->shapes().name(m_shapeId); // the shape must still be there
+    return automation::TextFrame(m_document, m_shapeId);
+}
+
+LineFormat Shape::Line() const {
+    m_document->shapes().name(m_shapeId);
+    return ShapeFormat(m_document, m_shapeId, wordproc::ShapePart::Line);
+}
+
+FillFormat Shape::Fill() const {
+    m_document->shapes().name(m_shapeId);
+    return ShapeFormat(m_document, m_shapeId, wordproc::ShapePart::Fill);
+}
+
+int Shape::relativeVerticalPosition() const {
+    return m_document->shapes().relativeVerticalPosition(m_shapeId);
+}
+
+void Shape::setRelativeVerticalPosition(int relative) const {
+    m_document->shapes().setRelativeVerticalPosition(m_shapeId, relative);
+}
+
+int Shape::relativeHorizontalPosition() const {
+    return m_document->shapes().relativeHorizontalPosition(m_shapeId);
+}
+
+void Shape::setRelativeHorizontalPosition(int relative) const {
+    m_document->shapes().setRelativeHorizontalPosition(m_shapeId, relative);
+}
+
+float Shape::left() const {
+    return m_document->shapes().box(m_shapeId).left;
+}
+
+void Shape::setLeft(float points) const {
+    changeBox(m_document->shapes(), m_shapeId, &wordproc::ShapeBox::left, points);
+}
+
+float Shape::top() const {
+    return m_document->shapes().box(m_shapeId).top;
+}
+
+void Shape::setTop(float points) const {
+    changeBox(m_document->shapes(), m_shapeId, &wordproc::ShapeBox::top, points);
+}
+
+float Shape::width() const {
+    return m_document->shapes().box(m_shapeId).width;
+}
+
+void Shape::setWidth(float points) const {
+    changeBox(m_document->shapes(), m_shapeId, &wordproc::ShapeBox::width, points);
+}
+
+float Shape::height() const {
+    return m_document->shapes().box(m_shapeId).height;
+}
+
+void Shape::setHeight(float points) const {
+    changeBox(m_document->shapes(), m_shapeId, &wordproc::ShapeBox::height, points);
+}
+
+int Shapes::Count() const {
+    return m_document->shapes().count();
+}
+
+Shape Shapes::Item(int index) const {
+    return Shape(m_document, m_document->shapes().idAt(index));
+}
+
+Shape Shapes::AddLine(float beginX, float beginY, float endX, float endY) const {
+    return Shape(m_document, m_document->shapes().addLine(beginX, beginY, endX, endY, nullptr));
+}
+
+Shape Shapes::AddLine(float beginX, float beginY, float endX, float endY, const Range& anchor) const {
+    wordproc::Span span = spanOf(anchor);
+    return Shape(m_document, m_document->shapes().addLine(beginX, beginY, endX, endY, &span));
+}
+
+Shape Shapes::AddTextbox(int orientation, float left, float top, float width, float height) const {
+    return Shape(m_document, m_document->shapes().addTextbox(orientation, left, top, width, height, nullptr));
+}
+
+Shape Shapes::AddTextbox(int orientation, float left, float top, float width, float height,
+                         const Range& anchor) const {
+    wordproc::Span span = spanOf(anchor);
+    return Shape(m_document, m_document->shapes().addTextbox(orientation, left, top, width, height, &span));
+}
+
+} // namespace automation

@@ -1,0 +1,107 @@
+#pragma once
+// The floating shapes of a document, in the order of their anchors in the main text.
+
+#include <memory>
+#include <string>
+
+namespace wordproc {
+class Document;
+enum class ShapePart;
+} // namespace wordproc
+
+namespace automation {
+
+class Range;
+
+class TextFrame {
+public:
+    TextFrame(std::shared_ptr<wordproc::Document> document, int shapeId)
+        : m_document(std::move(document)), m_shapeId(shapeId) {}
+
+    // The whole text of the frame.
+    Range TextRange() const;
+
+private:
+    std::shared_ptr<wordproc::Document> m_document;
+    int m_shapeId;
+};
+
+// The outline (Shape.Line) or the inside (Shape.Fill) of a shape.
+class ShapeFormat {
+public:
+    ShapeFormat(std::shared_ptr<wordproc::Document> document, int shapeId, wordproc::ShapePart part)
+        : m_document(std::move(document)), m_shapeId(shapeId), m_part(part) {}
+
+    bool visible() const;
+    void setVisible(bool visible) const;
+    int color() const; // BGR
+    void setColor(int bgr) const;
+
+private:
+    std::shared_ptr<wordproc::Document> m_document;
+    int m_shapeId;
+    wordproc::ShapePart m_part;
+};
+
+using LineFormat = ShapeFormat;
+using FillFormat = ShapeFormat;
+
+class Shape {
+public:
+    // A shape stays the same shape when others are added or named.
+    Shape(std::shared_ptr<wordproc::Document> document, int shapeId)
+        : m_document(std::move(document)), m_shapeId(shapeId) {}
+
+    // The name that the add-ins look shapes up by.
+    std::string name() const;
+    void setName(const std::string& name) const;
+
+    automation::TextFrame TextFrame() const;
+    LineFormat Line() const;
+    FillFormat Fill() const;
+
+    // Vertical: 0 margin, 1 page, 2 paragraph, 3 line (4 to 7 the margin areas); horizontal: 0 margin,
+    // 1 page, 2 column, 3 character. Changing between page and margin keeps the shape in place.
+    int relativeVerticalPosition() const;
+    void setRelativeVerticalPosition(int relative) const;
+    int relativeHorizontalPosition() const;
+    void setRelativeHorizontalPosition(int relative) const;
+
+    // Position and size in points.
+    float left() const;
+    void setLeft(float points) const;
+    float top() const;
+    void setTop(float points) const;
+    float width() const;
+    void setWidth(float points) const;
+    float height() const;
+    void setHeight(float points) const;
+
+private:
+    std::shared_ptr<wordproc::Document> m_document;
+    int m_shapeId;
+};
+
+class Shapes {
+public:
+    explicit Shapes(std::shared_ptr<wordproc::Document> document) : m_document(std::move(document)) {}
+
+    int Count() const;
+    // The i-th shape (from 1) as the document stands at the moment of the call.
+    Shape Item(int index) const;
+
+    // A line from (beginX, beginY) to (endX, endY) in points. Anchored at the anchor's paragraph and
+    // measured from its column and top; without an anchor, at the first paragraph and from the page.
+    Shape AddLine(float beginX, float beginY, float endX, float endY) const;
+    Shape AddLine(float beginX, float beginY, float endX, float endY, const Range& anchor) const;
+    // A text box (orientation 1 horizontal, 2 upward, 3 downward, 4 vertical East Asian, 5 vertical),
+    // placed as AddLine places lines.
+    Shape AddTextbox(int orientation, float left, float top, float width, float height) const;
+    Shape AddTextbox(int orientation, float left, float top, float width, float height,
+                     const Range& anchor) const;
+
+private:
+    std::shared_ptr<wordproc::Document> m_document;
+};
+
+} // namespace automation

@@ -1,0 +1,50 @@
+#pragma once
+// Formatting as the automation object model sets and reads it. In a setting, every field that is set is
+// applied and the others are left alone; a reading fills every field it can resolve.
+
+#include <optional>
+#include <string>
+
+namespace wordproc {
+
+struct CharFormat {
+    std::optional<std::string> name;        // Latin and East Asian text
+    std::optional<std::string> nameFarEast; // East Asian text only
+    std::optional<std::string> nameAscii;   // Latin text only
+    std::optional<float> size;              // points
+    std::optional<bool> bold;
+    std::optional<bool> italic;
+    std::optional<int> color;     // BGR as the hosts count it: 255 is red
+    std::optional<int> scaling;   // character width in percent
+    std::optional<float> spacing; // points between characters
+};
+
+// The hosts' automatic colour.
+inline constexpr int AutomaticColor = -16777216;
+
+struct ParaFormat {
+    std::optional<int> alignment;                      // 0 left, 1 centre, 2 right, 3 justify, 4 distribute
+    std::optional<float> characterUnitFirstLineIndent; // characters; negative: hanging
+    std::optional<float> characterUnitLeftIndent;      // characters
+    std::optional<int> lineSpacingRule;                // 0 single, 1 one and a half, 2 double, 3 at least,
+                                                       // 4 exactly, 5 multiple
+    std::optional<float> lineSpacing;                  // points (rules 3 and 4) or lines of 12 pt (rule 5)
+    std::optional<float> lineUnitBefore;               // lines
+    std::optional<float> lineUnitAfter;                // lines
+    std::optional<float> spaceBefore;                  // points
+    std::optional<float> spaceAfter;                   // points
+};
+
+// Page setup of a section. Lengths in points.
+struct PageFormat {
+    std::optional<float> topMargin, bottomMargin, leftMargin, rightMargin;
+    std::optional<float> pageWidth, pageHeight;
+    std::optional<float> headerDistance, footerDistance, gutter;
+    std::optional<int> orientation; // 0 portrait, 1 landscape
+    std::optional<int> charsLine;   // characters a line of the body style
+    std::optional<int> linesPage;   // lines a page of the document grid
+    std::optional<bool> mirrorMargins;
+    std::optional<bool> differentFirstPage;
+};
+
+} // namespace wordproc

@@ -1,0 +1,35 @@
+#pragma once
+// The hand-off of released documents to the desktop. A host keeps a document that its client let go of
+// open for the user; here the document is saved as "文档N.docx" in the drafts folder and opened in the
+// desktop's word processor. Tests and the script driver switch the opening off and learn the path from
+// the observer.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace wordproc {
+
+class Document;
+
+// Where released documents are saved; by default "dqx/drafts" in the user's application-data folder.
+void setDraftsFolder(std::string folder);
+std::string draftsFolder();
+
+// Called with the path of every document handed over, after it is saved. Empty: nobody is told.
+void setHandOffObserver(std::function<void(const std::string& path)> observer);
+
+// Whether a handed-over document is opened on the desktop: the "wps" program for the WPS host where it
+// is installed, otherwise the desktop's handler for .docx.
+enum class HandOffOpening { Desktop, Suppressed };
+void setHandOffOpening(HandOffOpening opening);
+
+// Saves the bytes as "文档N.docx" with the first N whose file does not exist, creating the folder when
+// missing; the file appears whole or not at all and no file is overwritten. Returns its path. Throws Error.
+std::string saveDraft(const std::string& folder, std::string_view bytes);
+
+// Saves the document as a draft, tells the observer and opens it. Never throws: a failure is reported on
+// the standard error stream, as nothing is left to catch it when a document is released.
+void handOver(Document& document) noexcept;
+
+} // namespace wordproc

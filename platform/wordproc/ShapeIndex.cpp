@@ -1,0 +1,61 @@
+#include "platform/wordproc/ShapeIndex.h"
+
+#include "platform/wordproc/Xml.h"
+
+#include <set>
+#include <string>
+
+namespace wordproc {
+
+namespace {
+
+void collectAnchors(pugi::xml_node node, std::vector<ShapeEntry>& found) {
+    for (pugi::xml_node child : node.children()) {
+        if (child.type() != pugi::node_element)
+            continue;
+        std::string_view name = child.name();
+        if (name == "wp:anchor") {
+            int id = static_cast<int>(xml::numberAttribute(child.child("wp:docPr"), "id", 0));
+            found.push_back({child, id});
+        } else if (name != "mc:Fallback" && name != "w:txbxContent" && name != "w:pPr") {
+            collectAnchors(child, found);
+        }
+    }
+}
+
+} // namespace
+
+std::vector<ShapeEntry> listShapes(const StoryIndex& story) {
+    std::vector<ShapeEntry> shapes;
+    for (const ParagraphEntry& paragraph : story.paragraphs)
+        collectAnchors(paragraph.node, shapes);
+    return shapes;
+}
+
+pugi::xml_node findShapeById(pugi::xml_node root, int id) {
+    std::string query = ".//wp:docPr[@id='" + std::to_string(id) + "']";
+    return root.select_node(query.c_str()).node().parent();
+}
+
+void ensureUniqueDrawingIds(pugi::xml_node root) {
+    pugi::xpath_node_set all = root.select_nodes(".//wp:docPr");
+    std::set<long long> taken;
+    std::vector<pugi::xml_node> renumber;
+    for (pugi::xpath_node hit : all) {
+        long long id = xml::numberAttribute(hit.node(), "id", 0);
+        if (id <= 0 || !taken.insert(id).second)
+            renumber.push_back(hit.node());
+    }
+    long long next = taken.empty() ? 1 : *taken.rbegin() + 1;
+    for (pugi::xml_node docPr : renumber)
+        xml::setAttribute(docPr, "id", next++);
+}
+
+int freeDrawingId(pugi::xml_node root) {
+    long long highest = 0;
+    for (pugi::xpath_node hit : root.select_nodes(".//wp:docPr"))
+        highest = std::max(highest, xml::numberAttribute(hit.node(), "id", 0));
+    return static_cast<int>(highest + 1);
+}
+
+} // namespace wordproc

@@ -1,0 +1,31 @@
+#pragma once
+// The floating shapes of the main text: DrawingML anchors (wp:anchor) in the order of their anchors,
+// each known by the id of its wp:docPr.
+
+#include "platform/wordproc/StoryIndex.h"
+
+#include <pugixml.hpp>
+
+#include <vector>
+
+namespace wordproc {
+
+struct ShapeEntry {
+    pugi::xml_node anchor; // wp:anchor
+    int id = 0;
+};
+
+// Shapes anchored in the story's paragraphs, in order; shapes inside text boxes and the fallback
+// pictures of mc:AlternateContent are not counted.
+std::vector<ShapeEntry> listShapes(const StoryIndex& story);
+
+// The wp:anchor (or wp:inline) whose wp:docPr has the id, or null.
+pugi::xml_node findShapeById(pugi::xml_node root, int id);
+
+// Gives every wp:docPr whose id is missing or taken a new one, as the hosts do on opening.
+void ensureUniqueDrawingIds(pugi::xml_node root);
+
+// An id that no wp:docPr uses.
+int freeDrawingId(pugi::xml_node root);
+
+} // namespace wordproc

@@ -1,0 +1,26 @@
+#pragma once
+// Places in a document's text: a story (the main text, a text box's text ...) and character positions
+// in it, counted as the hosts count them: every paragraph mark is one character.
+
+namespace wordproc {
+
+enum class StoryKind { Main, TextFrame };
+
+struct StoryId {
+    StoryKind kind = StoryKind::Main;
+    int key = 0; // TextFrame: the id of the shape that holds the text
+    bool operator==(const StoryId&) const = default;
+};
+
+// Characters [start, end) of a story. A span that the document tracks moves with edits in front of it.
+struct Span {
+    StoryId story;
+    int start = 0;
+    int end = 0;
+};
+
+// How the hosts count characters across tables: both count one character for each row end; WPS counts
+// one more at the end of each table.
+enum class Flavour { Word, Wps };
+
+} // namespace wordproc

@@ -1,0 +1,90 @@
+#include "platform/wordproc/StoryIndex.h"
+
+#include "platform/wordproc/InlineText.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace wordproc {
+
+namespace {
+
+class Indexer {
+public:
+    explicit Indexer(Flavour flavour) : m_flavour(flavour) {}
+
+    void blocks(pugi::xml_node container) {
+        for (pugi::xml_node child : container.children()) {
+            std::string_view name = child.name();
+            if (name == "w:p")
+                paragraph(child);
+            else if (name == "w:tbl")
+                table(child);
+            else if (name == "w:sdt")
+                blocks(child.child("w:sdtContent"));
+            else if (name == "w:customXml")
+                blocks(child);
+        }
+    }
+
+    StoryIndex finish() {
+        if (!m_index.paragraphs.empty())
+            m_index.paragraphs.back().mark = MarkKind::StoryEnd;
+        m_index.length = m_position;
+        return std::move(m_index);
+    }
+
+private:
+    void paragraph(pugi::xml_node node) {
+        ParagraphEntry entry;
+        entry.node = node;
+        entry.start = m_position;
+        entry.textLength = inlineLength(node);
+        m_position += entry.textLength + 1;
+        m_index.paragraphs.push_back(entry);
+    }
+
+    // Counts a character behind the last paragraph indexed so far.
+    void trailer() {
+        if (!m_index.paragraphs.empty()) {
+            ++m_index.paragraphs.back().trailer;
+            ++m_position;
+        }
+    }
+
+    void table(pugi::xml_node node) {
+        for (pugi::xml_node row : node.children("w:tr")) {
+            for (pugi::xml_node cell : row.children("w:tc")) {
+                std::size_t before = m_index.paragraphs.size();
+                blocks(cell);
+                if (m_index.paragraphs.size() > before)
+                    m_index.paragraphs.back().mark = MarkKind::CellEnd;
+            }
+            trailer();
+        }
+        if (m_flavour == Flavour::Wps)
+            trailer();
+    }
+
+    Flavour m_flavour;
+    StoryIndex m_index;
+    int m_position = 0;
+};
+
+} // namespace
+
+std::size_t StoryIndex::find(int position) const {
+    auto after = std::upper_bound(paragraphs.begin(), paragraphs.end(), position,
+                                  [](int value, const ParagraphEntry& entry) { return value < entry.end(); });
+    if (after == paragraphs.end())
+        return paragraphs.empty() ? 0 : paragraphs.size() - 1;
+    return static_cast<std::size_t>(after - paragraphs.begin());
+}
+
+StoryIndex buildStoryIndex(pugi::xml_node container, Flavour flavour) {
+    Indexer indexer(flavour);
+    indexer.blocks(container);
+    return indexer.finish();
+}
+
+} // namespace wordproc

@@ -1,0 +1,39 @@
+#pragma once
+// The paragraphs of one story in reading order, with the character positions the hosts give them.
+
+#include "platform/wordproc/Span.h"
+
+#include <pugixml.hpp>
+
+#include <cstddef>
+#include <vector>
+
+namespace wordproc {
+
+// What a paragraph's mark is: an ordinary mark, the end of a table cell or the end of the story.
+enum class MarkKind { Plain, CellEnd, StoryEnd };
+
+struct ParagraphEntry {
+    pugi::xml_node node; // w:p
+    int start = 0;       // position of its first character
+    int textLength = 0;  // characters before its mark
+    int trailer = 0;     // characters counted behind its mark: row ends, and table ends in WPS
+    MarkKind mark = MarkKind::Plain;
+
+    int markPosition() const { return start + textLength; }
+    int end() const { return start + textLength + 1 + trailer; } // where the next paragraph starts
+};
+
+struct StoryIndex {
+    std::vector<ParagraphEntry> paragraphs;
+    int length = 0;
+
+    // The paragraph that holds the position; the story's end belongs to the last paragraph.
+    std::size_t find(int position) const;
+};
+
+// Indexes the paragraphs of a story container (w:body, w:txbxContent, w:hdr, w:ftr): table cells row by
+// row, text boxes not at all.
+StoryIndex buildStoryIndex(pugi::xml_node container, Flavour flavour);
+
+} // namespace wordproc

@@ -1,0 +1,38 @@
+#pragma once
+// A document rendered to PDF by LibreOffice and read back with poppler's tools: page size and the lines
+// of text with their boxes (points, from the page's top left corner).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rendertest {
+
+struct RenderedLine {
+    int page = 0;
+    double left = 0, right = 0, top = 0, bottom = 0;
+    std::string text;   // the line's words, without the blanks between them
+    int characters = 0; // characters of the text
+};
+
+struct RenderedDocument {
+    bool ok = false;
+    std::string problem;
+    double pageWidth = 0, pageHeight = 0;
+    int pages = 0;
+    std::vector<RenderedLine> lines;
+};
+
+// Converts the .docx in `folder` (LibreOffice with a profile of its own there) and reads the PDF.
+RenderedDocument render(const std::string& docx, const std::string& folder);
+
+// The lines of the page above its footer area (the last 30 mm), top to bottom.
+std::vector<RenderedLine> bodyLines(const RenderedDocument& document, int page);
+
+// Whether the text stands on one line of the document.
+bool contains(const RenderedDocument& document, const std::string& text);
+
+// The topmost line that holds the text.
+std::optional<RenderedLine> lineWith(const RenderedDocument& document, const std::string& text);
+
+} // namespace rendertest

@@ -1,0 +1,100 @@
+#include "tests/platform/automation/SlotsFixture.h"
+
+namespace {
+
+std::vector<std::string> shapeNames(const automation::Document& doc) {
+    std::vector<std::string> names;
+    for (int i = 1; i <= doc.Shapes().Count(); ++i)
+        names.push_back(doc.Shapes().Item(i).name());
+    return names;
+}
+
+TEST_F(SlotsTest, ShapesComeInTheOrderOfTheirAnchors) {
+    EXPECT_EQ(shapeNames(doc), (std::vector<std::string>{"mast", "rule", "copyno", "line5", "cellbox",
+                                                         "box17", "line20", "last"}));
+    EXPECT_THROW(doc.Shapes().Item(9), automation::Error);
+    // Text in front of an anchor moves nothing in the order.
+    paragraphRange(2).InsertBefore("甲\r乙\r");
+    EXPECT_EQ(doc.Shapes().Item(4).name(), "line5");
+}
+
+TEST_F(SlotsTest, NamesGoIntoTheDrawingProperties) {
+    automation::Shape mast = doc.Shapes().Item(1);
+    mast.setName("WJBT");
+    doc.Shapes().Item(2).setName("BTBX");
+    doc.Shapes().Item(3).setName("GWXH");
+    EXPECT_EQ(mast.name(), "WJBT");
+    std::string xml = documentXml();
+    EXPECT_NE(xml.find("<wp:docPr id=\"1\" name=\"WJBT\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<wp:docPr id=\"2\" name=\"BTBX\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<wp:docPr id=\"3\" name=\"GWXH\"/>"), std::string::npos);
+}
+
+TEST_F(SlotsTest, AMastheadWrittenIntoATextFrame) {
+    automation::Shape mast = doc.Shapes().Item(1);
+    automation::Range text = mast.TextFrame().TextRange();
+    EXPECT_EQ(text.text(), "发文机关文件\r");
+    text.setText("某某市人民政府文件");
+    text.Font().setName("标准公文_小标宋");
+    text.Font().setSize(55);
+    text.Font().setColor(255);
+    text.Font().setScaling(75);
+    text.ParagraphFormat().setAlignment(4);
+    mast.Line().setVisible(false);
+    EXPECT_EQ(mast.TextFrame().TextRange().text(), "某某市人民政府文件\r");
+    EXPECT_EQ(mast.TextFrame().TextRange().Font().scaling(), 75);
+    EXPECT_EQ(mast.TextFrame().TextRange().ParagraphFormat().alignment(), 4);
+    EXPECT_FALSE(mast.Line().visible());
+    // The main text does not change.
+    EXPECT_EQ(doc.Paragraphs().Count(), 30);
+    EXPECT_EQ(paragraph(1), "\r");
+    EXPECT_THROW(doc.Shapes().Item(2).TextFrame().TextRange(), automation::Error);
+}
+
+TEST_F(SlotsTest, OutlinesAndFillsCanBeHiddenAndShown) {
+    automation::Shape box = doc.Shapes().Item(6);
+    EXPECT_TRUE(box.Line().visible());
+    box.Line().setVisible(false);
+    EXPECT_FALSE(box.Line().visible());
+    EXPECT_FALSE(box.Fill().visible());
+    box.Fill().setColor(0x00FFFF);
+    EXPECT_TRUE(box.Fill().visible());
+    EXPECT_EQ(box.Fill().color(), 0x00FFFF);
+    std::string xml = documentXml();
+    EXPECT_NE(
+        xml.find("<a:solidFill><a:srgbClr val=\"FFFF00\"/></a:solidFill><a:ln w=\"9525\"><a:noFill/></a:ln>"),
+        std::string::npos);
+    automation::Shape rule = doc.Shapes().Item(2);
+    EXPECT_TRUE(rule.Line().visible());
+    EXPECT_EQ(rule.Line().color(), 255);
+}
+
+TEST_F(SlotsTest, RelativeVerticalPositionKeepsTheShapeOnThePage) {
+    automation::Shape mast = doc.Shapes().Item(1);
+    EXPECT_EQ(mast.relativeVerticalPosition(), 0);
+    float fromMargin = mast.top();
+    EXPECT_NEAR(fromMargin, automation::MillimetersToPoints(35), 0.01);
+    mast.setRelativeVerticalPosition(1);
+    EXPECT_EQ(mast.relativeVerticalPosition(), 1);
+    EXPECT_NEAR(mast.top(), fromMargin + 104.9f, 0.01);
+    EXPECT_NE(documentXml().find("<wp:positionV relativeFrom=\"page\"><wp:posOffset>"), std::string::npos);
+    EXPECT_THROW(mast.setRelativeVerticalPosition(8), automation::Error);
+}
+
+TEST_F(SlotsTest, AddedShapesJoinTheOrderAtTheirAnchor) {
+    automation::Shape line = doc.Shapes().AddLine(0, 0, 0, 0);
+    EXPECT_EQ(doc.Shapes().Count(), 9);
+    // Without an anchor the line stands in the first paragraph, behind the shapes anchored there.
+    EXPECT_EQ(shapeNames(doc)[3], line.name());
+    EXPECT_EQ(line.relativeVerticalPosition(), 1);
+    automation::Shape box = doc.Shapes().AddTextbox(1, 10, 20, 100, 30, paragraphRange(16));
+    box.TextFrame().TextRange().setText("新框");
+    EXPECT_EQ(doc.Shapes().Item(7).name(), box.name());
+    EXPECT_EQ(box.relativeVerticalPosition(), 2);
+    EXPECT_FLOAT_EQ(box.width(), 100.0f);
+    EXPECT_EQ(doc.Shapes().Item(7).TextFrame().TextRange().text(), "新框\r");
+    // Ids stay unique: the names written by the engine carry them.
+    EXPECT_NE(line.name(), box.name());
+}
+
+} // namespace

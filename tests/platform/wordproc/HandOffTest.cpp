@@ -1,0 +1,93 @@
+#include "platform/wordproc/HandOff.h"
+#include "platform/text/TextFile.h"
+#include "platform/wordproc/Document.h"
+#include "platform/wordproc/DocumentText.h"
+#include "tests/platform/wordproc/WordprocFixtures.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(HandOff, SavesUnderTheFirstFreeNumberAndNeverOverwrites) {
+    testsupport::TempFolder folder;
+    folder.write("文档1.docx", "someone else's");
+    folder.write("文档3.docx", "kept too");
+    EXPECT_EQ(wordproc::saveDraft(folder.path(), "A"), folder.file("文档2.docx"));
+    EXPECT_EQ(wordproc::saveDraft(folder.path(), "B"), folder.file("文档4.docx"));
+    EXPECT_EQ(folder.read("文档1.docx"), "someone else's");
+    EXPECT_EQ(folder.read("文档2.docx"), "A");
+    EXPECT_EQ(folder.read("文档4.docx"), "B");
+    // Nothing temporary stays behind.
+    EXPECT_EQ(filesIn(folder.path()),
+              (std::vector<std::string>{"文档1.docx", "文档2.docx", "文档3.docx", "文档4.docx"}));
+    EXPECT_EQ(wordproc::saveDraft(folder.file("new/sub"), "C"), folder.file("new/sub/文档1.docx"));
+}
+
+TEST(HandOff, AReleasedNewDocumentIsSavedAndReported) {
+    wordproctest::HandOffRecorder recorder;
+    {
+        auto document = wordproc::Document::load(wordproctest::builtTemplate("dqx0.dqx"),
+                                                 wordproc::DocumentKind::New, wordproc::Flavour::Word);
+        wordproc::Span first = document->text().paragraph({}, 1);
+        document->text().insertBefore(first, "交出的文字");
+        EXPECT_TRUE(recorder.paths().empty());
+    }
+    std::string draft = recorder.onlyDraft();
+    EXPECT_EQ(fs::path(draft).filename().string().substr(0, 6), "文档");
+    auto back = wordproc::Document::load(draft, wordproc::DocumentKind::Opened, wordproc::Flavour::Word);
+    EXPECT_EQ(back->text().text(back->text().paragraph({}, 1)), "交出的文字\r");
+}
+
+TEST(HandOff, AFailedRunStillHandsOverWhatWasMade) {
+    wordproctest::HandOffRecorder recorder;
+    try {
+        auto document = wordproc::Document::load(wordproctest::builtTemplate("dqx0.dqx"),
+                                                 wordproc::DocumentKind::New, wordproc::Flavour::Word);
+        wordproc::Span first = document->text().paragraph({}, 1);
+        document->text().insertBefore(first, "半成品");
+        throw std::runtime_error("the run fails here");
+    } catch (const std::runtime_error&) {
+    }
+    std::string draft = recorder.onlyDraft();
+    auto back = wordproc::Document::load(draft, wordproc::DocumentKind::Opened, wordproc::Flavour::Word);
+    EXPECT_EQ(back->text().text(back->text().paragraph({}, 1)), "半成品\r");
+}
+
+TEST(HandOff, OpenedClosedAndUnsavableDocumentsDoNotFailTheRelease) {
+    wordproctest::HandOffRecorder recorder;
+    {
+        auto opened = wordproc::Document::load(wordproctest::builtTemplate("dqx0.dqx"),
+                                               wordproc::DocumentKind::Opened, wordproc::Flavour::Word);
+        auto closed = wordproc::Document::load(wordproctest::builtTemplate("dqx0.dqx"),
+                                               wordproc::DocumentKind::New, wordproc::Flavour::Word);
+        closed->close();
+    }
+    EXPECT_TRUE(recorder.paths().empty());
+
+    testsupport::TempFolder folder;
+    std::string blocker = folder.write("not-a-folder", "x");
+    std::string kept = wordproc::draftsFolder();
+    wordproc::setDraftsFolder(blocker + "/drafts");
+    EXPECT_NO_THROW({
+        auto document = wordproc::Document::load(wordproctest::builtTemplate("dqx0.dqx"),
+                                                 wordproc::DocumentKind::New, wordproc::Flavour::Wps);
+    });
+    wordproc::setDraftsFolder(kept);
+    EXPECT_TRUE(recorder.paths().empty());
+}
+
+} // namespace
