@@ -1,12 +1,29 @@
 #include "composer/core/BodyImport.h"
 
-#include <stdexcept>
+#include "composer/core/DocConversion.h"
+#include "platform/automation/Application.h"
+#include "platform/automation/Automation.h"
+#include "platform/automation/Paragraphs.h"
+#include "platform/automation/Range.h"
+
+#include <optional>
 
 namespace composer {
 
-// FIXME: reads through the embedded word processor once it is here.
 std::vector<std::string> readDocumentParagraphs(const std::string& path) {
-    throw std::runtime_error("cannot read " + path);
+    // The word processor reads .docx packages; an old binary document is converted first.
+    std::optional<ConvertedDocument> converted;
+    if (isBinaryWordDocument(path))
+        converted.emplace(path);
+    automation::Application word = automation::CreateObject("Word.Application");
+    automation::Document document = word.Documents().Open(converted ? converted->path() : path);
+    std::vector<std::string> lines;
+    automation::Paragraphs paragraphs = document.Paragraphs();
+    int n = paragraphs.Count();
+    for (int i = 1; i <= n; ++i)
+        lines.push_back(bodyLineOf(paragraphs.Item(i).Range().text()));
+    document.Close();
+    return lines;
 }
 
 } // namespace composer
