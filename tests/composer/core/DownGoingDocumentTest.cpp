@@ -110,3 +110,31 @@ TEST_F(DownGoingDocument, WordAdministrativeStyleLandsInEverySlot) {
     EXPECT_EQ(masthead.Font().color(), 255);
     EXPECT_EQ(masthead.Font().scaling(), 75);
 }
+
+TEST_F(DownGoingDocument, PartyStyleDatesInDigitsAndNamesTheStar) {
+    automation::Document doc = produce(true, true);
+    EXPECT_EQ(text(doc, 21), "某某市人民政府");
+    EXPECT_EQ(text(doc, 22), "2026年12月9日");
+    EXPECT_EQ(text(doc, 28), "某某市人民政府办公室" + std::string(16, ' ') + " 2026年12月9日印发");
+    automation::Shapes shapes = doc.Shapes();
+    ASSERT_EQ(shapes.Count(), 8);
+    std::vector<std::string> names;
+    for (int i = 1; i <= shapes.Count(); ++i)
+        names.push_back(shapes.Item(i).name());
+    EXPECT_EQ(names, (std::vector<std::string>{"BTBX", "GWXH", "Spacer3", "Spacer4", "Spacer5", "DANG1",
+                                               "DANG2", "WJBT"}));
+}
+
+TEST_F(DownGoingDocument, WpsWithCopyToUsesTheTemplatesCopyToLine) {
+    profile("wwww", "wps");
+    automation::Document doc = produce(false, true);
+    EXPECT_EQ(text(doc, 26), "抄送：市委办公室。");
+    EXPECT_EQ(text(doc, 27), "  某某市人民政府办公室            " + std::string(" 2026年12月9日印发"));
+    EXPECT_EQ(doc.Paragraphs().Item(27).Range().ParagraphFormat().alignment(), 0);
+    EXPECT_EQ(text(doc, 28), "（共印100份）");
+    EXPECT_EQ(doc.Paragraphs().Item(28).Range().ParagraphFormat().alignment(), 2);
+    automation::Shapes shapes = doc.Shapes();
+    EXPECT_EQ(shapes.Item(2).name(), "BTBX");
+    EXPECT_EQ(shapes.Item(3).name(), "GWXH");
+    EXPECT_EQ(shapes.Item(5).name(), "WJBT");
+}
