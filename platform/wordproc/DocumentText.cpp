@@ -139,7 +139,7 @@ void DocumentText::erase(StoryId story, int from, int to) {
             m_model.tracker().erased(story, mark, mark + 1);
         }
     }
-    m_model.changed();
+    m_model.textChanged(story);
 }
 
 void DocumentText::applyCharFormat(const Span& span, const CharFormat& format) {
@@ -154,7 +154,6 @@ void DocumentText::applyCharFormat(const Span& span, const CharFormat& format) {
         if (to > entry->textLength)
             wordproc::applyCharFormat(ensureMarkProperties(entry->node), format);
     }
-    m_model.changed();
 }
 
 CharFormat DocumentText::charFormat(const Span& span) const {
@@ -176,7 +175,6 @@ void DocumentText::applyParaFormat(const Span& span, const ParaFormat& format) {
         UnitMeasures units{static_cast<int>(std::lround(size * 20)), lineUnitTwips(m_model.body())};
         wordproc::applyParaFormat(ensureParagraphProperties(entry->node), format, units);
     }
-    m_model.changed();
 }
 
 ParaFormat DocumentText::paraFormat(const Span& span) const {

@@ -32,6 +32,10 @@ struct StoryIndex {
     std::size_t find(int position) const;
 };
 
+// Measures entry `at` again, together with the `added` paragraphs that now stand in front of its node
+// (the front parts split off it), and moves the entries behind them.
+void remeasureParagraphs(StoryIndex& index, std::size_t at, int added);
+
 // Indexes the paragraphs of a story container (w:body, w:txbxContent, w:hdr, w:ftr): table cells row by
 // row, text boxes not at all.
 StoryIndex buildStoryIndex(pugi::xml_node container, Flavour flavour);
