@@ -1,0 +1,25 @@
+#include "composer/core/SerialMemory.h"
+
+#include "platform/ini/IniFile.h"
+#include "platform/text/Convert.h"
+
+namespace composer {
+
+void RememberSerial(const std::string& iniPath, const char* section, const std::string& prefix,
+                    const std::string& serial) {
+    if (prefix.empty() || !text::parseInteger(serial))
+        return;
+    try {
+        ini::IniFile::checkKeyName(prefix);
+    } catch (const ini::Error&) {
+        return;
+    }
+    ini::IniFile(iniPath).writeString(section, prefix, serial);
+}
+
+std::string nextSerial(const std::string& iniPath, const char* section, const std::string& prefix) {
+    std::string stored = ini::IniFile(iniPath).readString(section, prefix, "0");
+    return std::to_string(text::toInteger(stored) + 1);
+}
+
+} // namespace composer

@@ -1,0 +1,87 @@
+#include "platform/ui/Utf8.h"
+
+namespace ui::utf8 {
+
+namespace {
+
+constexpr char32_t Replacement = 0xFFFD;
+
+// The length of the sequence that starts with this byte, or 0 when it cannot start one.
+int sequenceLength(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+bool validScalar(char32_t c, int length) {
+    static constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    return c >= smallest[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
+} // namespace
+
+std::u32string decode(std::string_view text) {
+    std::u32string result;
+    result.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = sequenceLength(lead);
+        if (length == 0 || i + length > text.size()) {
+            result.push_back(Replacement);
+            ++i;
+            continue;
+        }
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        bool good = true;
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            good = good && (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (!good || !validScalar(c, length)) {
+            result.push_back(Replacement);
+            ++i;
+            continue;
+        }
+        result.push_back(c);
+        i += length;
+    }
+    return result;
+}
+
+std::string encode(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+    return out;
+}
+
+std::string encode(std::u32string_view codePoints) {
+    std::string out;
+    out.reserve(codePoints.size());
+    for (char32_t c : codePoints)
+        out += encode(c);
+    return out;
+}
+
+} // namespace ui::utf8
