@@ -50,8 +50,8 @@ TEST(DataFolderSeed, SeedsTheBuiltTemplateSet) {
     testsupport::TempFolder data;
     seed::SeedReport report = seed::seedDataFolder(DQX_BUILT_TEMPLATES, data.path());
     EXPECT_TRUE(report.failed.empty());
-    for (const char* name :
-         {"dqx0.dqx", "dqxhp.dqx", "dqx.ini.jg", "dqx.ini.fs", "dqx.ini.l", "dqx.ini.r", "dqx.ini.qf"})
+    for (const char* name : {"dqx0.dqx", "dqxhp.dqx", "dang/dqx0.dqx", "dang/dqxhp.dqx", "dqx.ini.jg",
+                             "dqx.ini.fs", "dqx.ini.l", "dqx.ini.r", "dqx.ini.qf"})
         EXPECT_TRUE(fs::exists(data.file(name))) << name;
     // The pick lists are in the settings file's code page.
     EXPECT_TRUE(text::readCodePageFile(data.file("dqx.ini.jg")).starts_with("×政发\r\n"));
