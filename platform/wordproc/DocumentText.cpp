@@ -90,7 +90,7 @@ void DocumentText::insertAfter(Span& span, std::string_view text) {
     int at = span.end;
     Bias bias = Bias::After;
     if (at > 0) {
-        const ParagraphEntry& last = index.paragraphs.at(index.find(at - 1));
+        const ParagraphEntry& last = index.holding(at - 1);
         if (at > last.markPosition()) {
             // Behind a whole paragraph: the next one's start, or in front of a mark nothing can follow.
             bool closing = last.mark != MarkKind::Plain || at > last.markPosition() + 1;
@@ -159,7 +159,7 @@ void DocumentText::applyCharFormat(const Span& span, const CharFormat& format) {
 CharFormat DocumentText::charFormat(const Span& span) const {
     pugi::xml_node properties = formatAtPosition(m_model, span.story, span.start, true);
     const StoryIndex& index = m_model.story(span.story);
-    pugi::xml_node paragraph = index.paragraphs.at(index.find(span.start)).node;
+    pugi::xml_node paragraph = index.holding(span.start).node;
     StyleSheet styles(m_model.stylesRoot());
     return resolveCharFormat(
         [&](const PropertyKey& key) { return styles.runProperty(properties, paragraph, key); });
@@ -179,7 +179,7 @@ void DocumentText::applyParaFormat(const Span& span, const ParaFormat& format) {
 
 ParaFormat DocumentText::paraFormat(const Span& span) const {
     const StoryIndex& index = m_model.story(span.story);
-    pugi::xml_node paragraph = index.paragraphs.at(index.find(span.start)).node;
+    pugi::xml_node paragraph = index.holding(span.start).node;
     StyleSheet styles(m_model.stylesRoot());
     return resolveParaFormat(
         [&](const PropertyKey& key) { return styles.paragraphProperty(paragraph, key); });

@@ -1,5 +1,6 @@
 #include "platform/wordproc/StoryIndex.h"
 
+#include "platform/wordproc/Error.h"
 #include "platform/wordproc/InlineText.h"
 
 #include <algorithm>
@@ -103,6 +104,12 @@ void remeasureParagraphs(StoryIndex& index, std::size_t at, int added) {
     for (std::size_t i = at + fresh.size(); i < index.paragraphs.size(); ++i)
         index.paragraphs[i].start += shift;
     index.length += shift;
+}
+
+const ParagraphEntry& StoryIndex::holding(int position) const {
+    if (paragraphs.empty())
+        throw Error("这段文字里没有段落。");
+    return paragraphs[find(position)];
 }
 
 StoryIndex buildStoryIndex(pugi::xml_node container, Flavour flavour) {

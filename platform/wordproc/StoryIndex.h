@@ -30,6 +30,8 @@ struct StoryIndex {
 
     // The paragraph that holds the position; the story's end belongs to the last paragraph.
     std::size_t find(int position) const;
+    // The same paragraph's entry. Throws Error for a story without paragraphs.
+    const ParagraphEntry& holding(int position) const;
 };
 
 // Measures entry `at` again, together with the `added` paragraphs that now stand in front of its node

@@ -21,10 +21,7 @@ std::vector<std::string> paragraphsOf(std::string_view text) {
 }
 
 const ParagraphEntry& entryAt(DocumentModel& model, StoryId story, int position) {
-    const StoryIndex& index = model.story(story);
-    if (index.paragraphs.empty())
-        throw Error("这段文字里没有段落。");
-    return index.paragraphs[index.find(position)];
+    return model.story(story).holding(position);
 }
 
 } // namespace
