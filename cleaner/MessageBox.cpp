@@ -1,13 +1,19 @@
 #include "cleaner/Report.h"
 
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/qt/QtBackend.h"
+
 namespace cleaner {
 
-// FIXME: call the message box of platform/ui here (text, no owner window, an error icon, an OK button)
-// once that layer offers one, and return true when it was shown. Until then there is no box, and
-// showMessage writes the text to standard error.
 bool showInMessageBox(const std::string& text) {
-    static_cast<void>(text);
-    return false;
+    // The program has no window of its own: an application exists only for the one box.
+    int argc = 1;
+    char name[] = "crtsweep";
+    char* argv[] = {name, nullptr};
+    ui::Application app(ui::qt::makeBackend(argc, argv));
+    ui::messageBox(text, "crtsweep", ui::MessageButtons::Ok, ui::MessageIcon::Error);
+    return true;
 }
 
 } // namespace cleaner

@@ -119,7 +119,6 @@ void DocumentLayout::apply(int first, int last, const PageFormat& format) {
         applyCharacterGrid(m_model, *format.charsLine);
     else
         refreshCharacterGrid();
-    m_model.changed();
 }
 
 PageFormat DocumentLayout::pageFormat(int section) const {

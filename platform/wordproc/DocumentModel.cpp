@@ -93,11 +93,24 @@ pugi::xml_node DocumentModel::storyContainer(StoryId story) const {
 
 const StoryIndex& DocumentModel::story(StoryId story) {
     CachedIndex& cached = m_stories[{static_cast<int>(story.kind), story.key}];
-    if (cached.version != m_version) {
+    if (!cached.current) {
         cached.index = buildStoryIndex(storyContainer(story), m_flavour);
-        cached.version = m_version;
+        cached.current = true;
     }
     return cached.index;
+}
+
+void DocumentModel::textChanged(StoryId story) {
+    m_stories[{static_cast<int>(story.kind), story.key}].current = false;
+}
+
+void DocumentModel::paragraphsGrew(StoryId story, std::size_t at, int added) {
+    CachedIndex& cached = m_stories[{static_cast<int>(story.kind), story.key}];
+    if (!cached.current || at >= cached.index.paragraphs.size()) {
+        cached.current = false;
+        return;
+    }
+    remeasureParagraphs(cached.index, at, added);
 }
 
 std::string DocumentModel::toBytes(Compression compression) {

@@ -44,10 +44,13 @@ public:
 
     // The story's container (w:body, w:txbxContent). Throws Error when it is gone.
     pugi::xml_node storyContainer(StoryId story) const;
-    // The story's paragraph index, rebuilt after changes.
+    // The story's paragraph index, rebuilt after changes. Formatting changes no position and keeps it.
     const StoryIndex& story(StoryId story);
-    // Marks every index stale: call after each change to text or structure.
-    void changed() { ++m_version; }
+    // Marks the story's index stale: call after any change of its characters or paragraphs.
+    void textChanged(StoryId story);
+    // After text went into the paragraph of entry `at` of a story whose index was current: the paragraph,
+    // and the `added` new paragraphs split off in front of it, are measured again; the rest moves.
+    void paragraphsGrew(StoryId story, std::size_t at, int added);
 
     // The characters a line that PageSetup.CharsLine asked for; the body style's spacing follows it when
     // margins or the body style's size change afterwards.
@@ -73,11 +76,10 @@ private:
     XmlPart m_settings;
     SpanTracker m_tracker;
     struct CachedIndex {
-        unsigned version = 0;
+        bool current = false;
         StoryIndex index;
     };
     std::map<std::pair<int, int>, CachedIndex> m_stories;
-    unsigned m_version = 1;
 };
 
 } // namespace wordproc

@@ -256,7 +256,6 @@ int DocumentShapes::addLine(float x1, float y1, float x2, float y2, const Span* 
     spec.y2 = toEmu(y2);
     declareDrawingNamespaces(m_model.root());
     insertLine(placement.paragraph, {}, spec, id);
-    m_model.changed();
     return id;
 }
 
@@ -280,7 +279,6 @@ int DocumentShapes::addTextbox(int orientation, float left, float top, float wid
     spec.textDirection = directions[orientation];
     declareDrawingNamespaces(m_model.root());
     insertTextBox(placement.paragraph, {}, spec, id);
-    m_model.changed();
     return id;
 }
 

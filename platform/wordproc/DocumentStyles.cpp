@@ -32,7 +32,6 @@ std::string DocumentStyles::find(std::string_view name) const {
 
 void DocumentStyles::applyCharFormat(const std::string& styleId, const CharFormat& format) {
     wordproc::applyCharFormat(ensureStyleRunProperties(styleNode(m_model, styleId)), format);
-    m_model.changed();
     // The characters a line that CharsLine set depend on the body style's size.
     if (format.size)
         m_layout.refreshCharacterGrid();
@@ -50,7 +49,6 @@ void DocumentStyles::applyParaFormat(const std::string& styleId, const ParaForma
     float size = *charFormat(styleId).size;
     UnitMeasures units{static_cast<int>(std::lround(size * 20)), lineUnitTwips(m_model.body())};
     wordproc::applyParaFormat(ensureStyleParagraphProperties(style), format, units);
-    m_model.changed();
 }
 
 ParaFormat DocumentStyles::paraFormat(const std::string& styleId) const {

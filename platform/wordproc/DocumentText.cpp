@@ -90,7 +90,7 @@ void DocumentText::insertAfter(Span& span, std::string_view text) {
     int at = span.end;
     Bias bias = Bias::After;
     if (at > 0) {
-        const ParagraphEntry& last = index.paragraphs.at(index.find(at - 1));
+        const ParagraphEntry& last = index.holding(at - 1);
         if (at > last.markPosition()) {
             // Behind a whole paragraph: the next one's start, or in front of a mark nothing can follow.
             bool closing = last.mark != MarkKind::Plain || at > last.markPosition() + 1;
@@ -139,7 +139,7 @@ void DocumentText::erase(StoryId story, int from, int to) {
             m_model.tracker().erased(story, mark, mark + 1);
         }
     }
-    m_model.changed();
+    m_model.textChanged(story);
 }
 
 void DocumentText::applyCharFormat(const Span& span, const CharFormat& format) {
@@ -154,13 +154,12 @@ void DocumentText::applyCharFormat(const Span& span, const CharFormat& format) {
         if (to > entry->textLength)
             wordproc::applyCharFormat(ensureMarkProperties(entry->node), format);
     }
-    m_model.changed();
 }
 
 CharFormat DocumentText::charFormat(const Span& span) const {
     pugi::xml_node properties = formatAtPosition(m_model, span.story, span.start, true);
     const StoryIndex& index = m_model.story(span.story);
-    pugi::xml_node paragraph = index.paragraphs.at(index.find(span.start)).node;
+    pugi::xml_node paragraph = index.holding(span.start).node;
     StyleSheet styles(m_model.stylesRoot());
     return resolveCharFormat(
         [&](const PropertyKey& key) { return styles.runProperty(properties, paragraph, key); });
@@ -176,12 +175,11 @@ void DocumentText::applyParaFormat(const Span& span, const ParaFormat& format) {
         UnitMeasures units{static_cast<int>(std::lround(size * 20)), lineUnitTwips(m_model.body())};
         wordproc::applyParaFormat(ensureParagraphProperties(entry->node), format, units);
     }
-    m_model.changed();
 }
 
 ParaFormat DocumentText::paraFormat(const Span& span) const {
     const StoryIndex& index = m_model.story(span.story);
-    pugi::xml_node paragraph = index.paragraphs.at(index.find(span.start)).node;
+    pugi::xml_node paragraph = index.holding(span.start).node;
     StyleSheet styles(m_model.stylesRoot());
     return resolveParaFormat(
         [&](const PropertyKey& key) { return styles.paragraphProperty(paragraph, key); });

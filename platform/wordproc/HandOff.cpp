@@ -7,8 +7,10 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <iostream>
 #include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -76,6 +78,23 @@ private:
     int m_fd = -1;
 };
 
+// The N of every "文档N.docx" in the folder.
+std::set<int> draftNumbersIn(const std::string& folder) {
+    static const std::string prefix = "文档";
+    std::set<int> numbers;
+    std::error_code error;
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(folder, error)) {
+        std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix) || !name.ends_with(".docx"))
+            continue;
+        std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - 5);
+        if (!digits.empty() && digits.size() < 10 &&
+            digits.find_first_not_of("0123456789") == std::string::npos)
+            numbers.insert(std::stoi(digits));
+    }
+    return numbers;
+}
+
 void openOnDesktop(const std::string& path, Flavour host) {
     if (host == Flavour::Wps) {
         std::string wps = shell::findProgram("wps");
@@ -115,7 +134,11 @@ std::string saveDraft(const std::string& folder, std::string_view bytes) {
         throw Error("无法创建文件夹“" + folder + "”。");
     TemporaryDraft draft(folder);
     draft.write(bytes);
+    // One look at the folder finds the numbers in use; a name taken meanwhile is skipped at linking.
+    std::set<int> taken = draftNumbersIn(folder);
     for (int n = 1;; ++n) {
+        if (taken.count(n))
+            continue;
         std::string path = folder + "/文档" + std::to_string(n) + ".docx";
         if (draft.linkAs(path))
             return path;

@@ -1,5 +1,6 @@
 #include "platform/wordproc/StoryIndex.h"
 
+#include "platform/wordproc/Error.h"
 #include "platform/wordproc/InlineText.h"
 
 #include <algorithm>
@@ -79,6 +80,36 @@ std::size_t StoryIndex::find(int position) const {
     if (after == paragraphs.end())
         return paragraphs.empty() ? 0 : paragraphs.size() - 1;
     return static_cast<std::size_t>(after - paragraphs.begin());
+}
+
+void remeasureParagraphs(StoryIndex& index, std::size_t at, int added) {
+    ParagraphEntry original = index.paragraphs[at];
+    std::vector<ParagraphEntry> fresh(static_cast<std::size_t>(added) + 1);
+    pugi::xml_node node = original.node;
+    for (auto it = fresh.rbegin(); it != fresh.rend(); ++it, node = node.previous_sibling("w:p"))
+        it->node = node;
+    // The original node keeps its mark and what follows it; the parts split off end in ordinary marks.
+    fresh.back().mark = original.mark;
+    fresh.back().trailer = original.trailer;
+    int position = original.start;
+    for (ParagraphEntry& entry : fresh) {
+        entry.start = position;
+        entry.textLength = inlineLength(entry.node);
+        position = entry.end();
+    }
+    int shift = position - original.end();
+    index.paragraphs.erase(index.paragraphs.begin() + static_cast<std::ptrdiff_t>(at));
+    index.paragraphs.insert(index.paragraphs.begin() + static_cast<std::ptrdiff_t>(at), fresh.begin(),
+                            fresh.end());
+    for (std::size_t i = at + fresh.size(); i < index.paragraphs.size(); ++i)
+        index.paragraphs[i].start += shift;
+    index.length += shift;
+}
+
+const ParagraphEntry& StoryIndex::holding(int position) const {
+    if (paragraphs.empty())
+        throw Error("这段文字里没有段落。");
+    return paragraphs[find(position)];
 }
 
 StoryIndex buildStoryIndex(pugi::xml_node container, Flavour flavour) {

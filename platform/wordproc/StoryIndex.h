@@ -30,7 +30,13 @@ struct StoryIndex {
 
     // The paragraph that holds the position; the story's end belongs to the last paragraph.
     std::size_t find(int position) const;
+    // The same paragraph's entry. Throws Error for a story without paragraphs.
+    const ParagraphEntry& holding(int position) const;
 };
+
+// Measures entry `at` again, together with the `added` paragraphs that now stand in front of its node
+// (the front parts split off it), and moves the entries behind them.
+void remeasureParagraphs(StoryIndex& index, std::size_t at, int added);
 
 // Indexes the paragraphs of a story container (w:body, w:txbxContent, w:hdr, w:ftr): table cells row by
 // row, text boxes not at all.

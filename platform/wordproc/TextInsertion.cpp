@@ -21,17 +21,15 @@ std::vector<std::string> paragraphsOf(std::string_view text) {
 }
 
 const ParagraphEntry& entryAt(DocumentModel& model, StoryId story, int position) {
-    const StoryIndex& index = model.story(story);
-    if (index.paragraphs.empty())
-        throw Error("这段文字里没有段落。");
-    return index.paragraphs[index.find(position)];
+    return model.story(story).holding(position);
 }
 
 } // namespace
 
-int insertAtPoint(DocumentModel& model, StoryId story, pugi::xml_node paragraph, InlinePoint point,
-                  std::string_view text, pugi::xml_node format) {
-    int before = model.story(story).length;
+namespace {
+
+// Inserts the pieces and returns how many paragraphs were split off in front of `paragraph`.
+int insertPieces(pugi::xml_node paragraph, InlinePoint point, std::string_view text, pugi::xml_node format) {
     std::vector<std::string> pieces = paragraphsOf(text);
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         if (i > 0) {
@@ -41,7 +39,16 @@ int insertAtPoint(DocumentModel& model, StoryId story, pugi::xml_node paragraph,
         if (!pieces[i].empty())
             point = insertRun(point, format, pieces[i]);
     }
-    model.changed();
+    return static_cast<int>(pieces.size()) - 1;
+}
+
+} // namespace
+
+int insertAtPoint(DocumentModel& model, StoryId story, pugi::xml_node paragraph, InlinePoint point,
+                  std::string_view text, pugi::xml_node format) {
+    int before = model.story(story).length;
+    insertPieces(paragraph, point, text, format);
+    model.textChanged(story);
     return model.story(story).length - before;
 }
 
@@ -50,9 +57,15 @@ int insertAtPosition(DocumentModel& model, StoryId story, int at, Bias bias, std
     const ParagraphEntry& entry = entryAt(model, story, at);
     if (at > entry.markPosition())
         throw Error("不能在表格行的结尾处插入文字。");
+    const StoryIndex& index = model.story(story);
+    std::size_t number = index.find(at);
+    int before = index.length;
     pugi::xml_node paragraph = entry.node;
     InlinePoint point = splitAt(paragraph, at - entry.start, bias);
-    return insertAtPoint(model, story, paragraph, point, text, format);
+    int added = insertPieces(paragraph, point, text, format);
+    // Only the paragraphs that got the text are measured again.
+    model.paragraphsGrew(story, number, added);
+    return model.story(story).length - before;
 }
 
 pugi::xml_node formatAtPosition(DocumentModel& model, StoryId story, int position, bool ofCharacterThere) {

@@ -13,8 +13,8 @@ struct ZipEntry {
     std::string bytes;
 };
 
-// How hard the writer compresses. Both use deflate; Fast is for documents saved while a user waits,
-// Small for the installed templates.
+// How hard the writer compresses: Fast, for documents saved while a user waits, deflates the larger
+// parts quickly and stores the small ones; Small, for the installed templates, deflates every part hard.
 enum class Compression { Fast, Small };
 
 // Every entry of the archive, in archive order. Throws Error("<what>: <reason>") when the bytes are not a

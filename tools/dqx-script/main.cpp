@@ -10,6 +10,7 @@
 #include "platform/text/Lines.h"
 #include "platform/text/TextFile.h"
 #include "platform/ui/HeadlessBackend.h"
+#include "platform/wordproc/HandOff.h"
 #include "tools/dqx-script/ScriptRunner.h"
 
 #include <iostream>
@@ -71,9 +72,9 @@ int main(int argc, char** argv) {
     ui::Application app(std::move(backend));
     dqxscript::ScriptRunner runner(text::splitLines(script), std::cout);
     runner.attach(headless);
-    // FIXME: once the word processor is linked, its hand-off reports here instead of opening documents:
-    //     wordproc::setHandOffOpening(wordproc::HandOffOpening::Suppressed);
-    //     wordproc::setHandOffObserver([&runner](const std::string& path) { runner.reportDocument(path); });
+    // Documents that the word processor hands over are reported, not opened on the desktop.
+    wordproc::setHandOffOpening(wordproc::HandOffOpening::Suppressed);
+    wordproc::setHandOffObserver([&runner](const std::string& path) { runner.reportDocument(path); });
     runner.runLeadingAnswers();
     composer::runComposer(app);
     return runner.finish();

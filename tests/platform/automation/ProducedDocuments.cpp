@@ -81,12 +81,13 @@ void applyDefaultPageLayout(const std::string& progId, const std::string& templa
     layOut(app, doc, progId == "word.Application");
 }
 
-void produceFilledDocument(const std::string& progId, const std::string& templatePath) {
+automation::Document produceFilledDocument(const std::string& progId, const std::string& templatePath) {
     automation::Application app = automation::CreateObject(progId);
     app.setVisible(true);
     automation::Document doc = app.Documents().Add(templatePath);
     layOut(app, doc, progId == "word.Application");
     fillSlots(doc);
+    return doc;
 }
 
 void produceBlankDocument(const std::string& progId, const std::string& templatePath,
