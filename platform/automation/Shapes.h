@@ -91,7 +91,8 @@ public:
     Shape Item(int index) const;
 
     // A line from (beginX, beginY) to (endX, endY) in points. Anchored at the anchor's paragraph and
-    // measured from its column and top; without an anchor, at the first paragraph and from the page.
+    // measured from its column and top; without an anchor, measured from the page and anchored at the
+    // first paragraph (Word) or the last one, behind every other shape (WPS).
     Shape AddLine(float beginX, float beginY, float endX, float endY) const;
     Shape AddLine(float beginX, float beginY, float endX, float endY, const Range& anchor) const;
     // A text box (orientation 1 horizontal, 2 upward, 3 downward, 4 vertical East Asian, 5 vertical),

@@ -132,8 +132,13 @@ Placement placementFor(DocumentModel& model, const Span* anchor) {
     const StoryIndex& main = model.story({});
     if (main.paragraphs.empty())
         throw Error("文档没有段落，无法添加形状。");
-    if (!anchor)
-        return {main.paragraphs.front().node, "page", "page"};
+    // Without an anchor Word takes the first paragraph; WPS puts the new shape behind all others, so
+    // that the numbers of the shapes already there stay as they are.
+    if (!anchor) {
+        const auto& paragraph =
+            model.flavour() == Flavour::Wps ? main.paragraphs.back() : main.paragraphs.front();
+        return {paragraph.node, "page", "page"};
+    }
     if (anchor->story.kind != StoryKind::Main)
         throw Error("形状只能锚定在正文中。");
     return {main.paragraphs[main.find(anchor->start)].node, "column", "paragraph"};

@@ -55,7 +55,8 @@ public:
 
     // Adds a line from (x1, y1) to (x2, y2), in points, anchored at the paragraph that holds the anchor's
     // start, behind the shapes anchored there; measured from that paragraph's column and top. Without an
-    // anchor it is anchored at the first paragraph and measured from the page. Returns its id.
+    // anchor it is measured from the page and anchored at the first paragraph (Word) or the last (WPS,
+    // where a new shape comes after all others). Returns its id.
     int addLine(float x1, float y1, float x2, float y2, const Span* anchor);
     // Adds a text box (orientation 1 horizontal, 2 upward, 3 downward, 4 vertical East Asian, 5 vertical)
     // with a black outline and white fill, placed as addLine places lines. Returns its id.

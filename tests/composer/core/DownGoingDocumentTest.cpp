@@ -125,6 +125,27 @@ TEST_F(DownGoingDocument, PartyStyleDatesInDigitsAndNamesTheStar) {
                                                "DANG2", "WJBT"}));
 }
 
+TEST_F(DownGoingDocument, WpsWithoutCopyToKeepsTheTemplateShapeNumbers) {
+    profile("wwww", "wps");
+    automation::Document doc = produce(false, false);
+    EXPECT_EQ(text(doc, 25), "主题词：安全生产 通知");
+    EXPECT_EQ(text(doc, 26), "某某市人民政府办公室            " + std::string(" 2026年12月9日印发"));
+    EXPECT_EQ(text(doc, 27), "（共印100份）");
+    automation::Shapes shapes = doc.Shapes();
+    std::vector<std::string> names;
+    for (int i = 1; i <= shapes.Count(); ++i)
+        names.push_back(shapes.Item(i).name());
+    // The line of no length drawn after the printing line comes last; the template's shapes keep their
+    // numbers and their names.
+    ASSERT_EQ(names.size(), 6u);
+    EXPECT_EQ(names[0], "BTBX");
+    EXPECT_EQ(names[1], "GWXH");
+    EXPECT_EQ(names[4], "WJBT");
+    automation::Range masthead = shapes.Item(5).TextFrame().TextRange();
+    EXPECT_EQ(masthead.text().substr(0, masthead.text().find('\r')), "某某市人民政府文件");
+    EXPECT_EQ(shapes.Item(6).width(), 0);
+}
+
 TEST_F(DownGoingDocument, WpsWithCopyToUsesTheTemplatesCopyToLine) {
     profile("wwww", "wps");
     automation::Document doc = produce(false, true);

@@ -98,3 +98,13 @@ TEST_F(SlotsTest, AddedShapesJoinTheOrderAtTheirAnchor) {
 }
 
 } // namespace
+
+TEST_F(WpsSlotsTest, AShapeAddedWithoutAnchorComesAfterEveryOther) {
+    std::vector<std::string> before = shapeNames(doc);
+    automation::Shape line = doc.Shapes().AddLine(0, 0, 0, 0);
+    std::vector<std::string> after = shapeNames(doc);
+    ASSERT_EQ(after.size(), before.size() + 1);
+    EXPECT_EQ(std::vector<std::string>(after.begin(), after.end() - 1), before);
+    EXPECT_EQ(after.back(), line.name());
+    EXPECT_EQ(line.relativeVerticalPosition(), 1);
+}
