@@ -16,3 +16,22 @@ function(dqx_add_script_test name script)
                    -DDATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/script-data/${name} -DSEED=${data_path}
                    -DTODAY=${ARG_TODAY} -P ${DQX_SCRIPT_RUNNER})
 endfunction()
+
+# dqx_add_document_test(<name> <script file> EXPECT <dump file> [TODAY <date>] [DATA <folder>])
+# As dqx_add_script_test, with the template set of this build installed in the data folder first (as
+# dqx-seed installs it); then every document that the script produces is printed by dqx-docdump, and the
+# prints, one after the other, must equal the EXPECT file.
+function(dqx_add_document_test name script)
+  cmake_parse_arguments(ARG "" "TODAY;DATA;EXPECT" "" ${ARGN})
+  get_filename_component(script_path "${script}" ABSOLUTE)
+  get_filename_component(expect_path "${ARG_EXPECT}" ABSOLUTE)
+  set(data_path "")
+  if(ARG_DATA)
+    get_filename_component(data_path "${ARG_DATA}" ABSOLUTE)
+  endif()
+  add_test(NAME document_${name}
+           COMMAND ${CMAKE_COMMAND} -DDRIVER=$<TARGET_FILE:dqx-script> -DSCRIPT=${script_path}
+                   -DDATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/script-data/${name} -DSEED=${data_path}
+                   -DTODAY=${ARG_TODAY} -DTEMPLATES=${CMAKE_BINARY_DIR}/templates/built
+                   -DDUMPER=$<TARGET_FILE:dqx-docdump> -DEXPECT=${expect_path} -P ${DQX_SCRIPT_RUNNER})
+endfunction()

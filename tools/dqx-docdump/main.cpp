@@ -1,0 +1,99 @@
+// Prints what a document holds, as the word processor reads it:
+//   P<n> <alignment> | {<East Asian font> <size> <width %>[ bold]}<text>{...}<text>
+//   S<n> <name> | <alignment> {<font>...}<text of its box>
+// A new {...} starts where the characters' format changes; paragraph marks and cell ends are left out.
+
+#include "platform/automation/Application.h"
+#include "platform/automation/Automation.h"
+#include "platform/automation/Error.h"
+#include "platform/automation/Font.h"
+#include "platform/automation/Paragraphs.h"
+#include "platform/automation/Range.h"
+#include "platform/automation/Shapes.h"
+
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+std::string withoutMarks(std::string text) {
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\a'))
+        text.pop_back();
+    for (char& c : text) {
+        if (c == '\r')
+            c = '/';
+    }
+    return text;
+}
+
+std::string fontOf(const automation::Range& range) {
+    automation::Font font = range.Font();
+    std::ostringstream out;
+    out << '{' << font.nameFarEast() << ' ' << font.size() << ' ' << font.scaling()
+        << (font.bold() ? " bold" : "");
+    if (font.color() != -16777216)
+        out << " color " << font.color();
+    out << '}';
+    return out.str();
+}
+
+// The paragraph's characters in stretches of one format; an empty paragraph shows its mark's format.
+std::string formattedText(const automation::Document& doc, const automation::Range& paragraph) {
+    int start = paragraph.start();
+    int end = paragraph.end();
+    std::string out;
+    std::string current;
+    for (int i = start; i < end; ++i) {
+        automation::Range character = doc.Range(i, i + 1);
+        std::string text = character.text();
+        if (text == "\r" || text == "\a" || text == "\r\a")
+            break;
+        std::string format = fontOf(character);
+        if (format != current)
+            out += format;
+        current = format;
+        out += text;
+    }
+    return current.empty() ? fontOf(paragraph) : out;
+}
+
+void dump(const automation::Document& doc) {
+    automation::Paragraphs paragraphs = doc.Paragraphs();
+    for (int i = 1; i <= paragraphs.Count(); ++i) {
+        automation::Range range = paragraphs.Item(i).Range();
+        std::cout << 'P' << i << ' ' << range.ParagraphFormat().alignment() << " | "
+                  << formattedText(doc, range) << '\n';
+    }
+    automation::Shapes shapes = doc.Shapes();
+    for (int i = 1; i <= shapes.Count(); ++i) {
+        automation::Shape shape = shapes.Item(i);
+        std::cout << 'S' << i << ' ' << shape.name();
+        try {
+            automation::Range text = shape.TextFrame().TextRange();
+            std::cout << " | " << text.ParagraphFormat().alignment() << ' ' << fontOf(text)
+                      << withoutMarks(text.text());
+        } catch (const automation::Error&) {
+            // A line has no text.
+        }
+        std::cout << '\n';
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: dqx-docdump DOCUMENT.docx\n";
+        return 2;
+    }
+    try {
+        automation::Application word = automation::CreateObject("word.Application");
+        automation::Document doc = word.Documents().Open(argv[1]);
+        dump(doc);
+        doc.Close();
+    } catch (const std::exception& error) {
+        std::cerr << "dqx-docdump: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
