@@ -35,12 +35,15 @@ std::string TempFolder::read(std::string_view name) const {
     return content.str();
 }
 
-ScopedEnvironment::ScopedEnvironment(std::string name, const std::string& value) : m_name(std::move(name)) {
+ScopedEnvironment::ScopedEnvironment(std::string name, const char* value) : m_name(std::move(name)) {
     const char* old = std::getenv(m_name.c_str());
     m_had = old != nullptr;
     if (m_had)
         m_old = old;
-    ::setenv(m_name.c_str(), value.c_str(), 1);
+    if (value)
+        ::setenv(m_name.c_str(), value, 1);
+    else
+        ::unsetenv(m_name.c_str());
 }
 
 ScopedEnvironment::~ScopedEnvironment() {

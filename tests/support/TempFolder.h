@@ -14,21 +14,24 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::string& path() const { return m_path; }
-    std::string file(std::string_view name) const { return m_path + "/" + std::string(name); }
+    const std::filesystem::path& path() const { return m_path; }
+    std::string file(std::string_view name) const { return (m_path / name).string(); }
 
     // Writes the bytes as given and returns the file's path.
     std::string write(std::string_view name, std::string_view bytes) const;
     std::string read(std::string_view name) const;
 
 private:
-    std::string m_path;
+    std::filesystem::path m_path;
 };
 
-// Sets an environment variable for the lifetime of the object and restores the old value after.
+// Sets an environment variable for the lifetime of the object and restores the old value after. A null
+// value unsets it.
 class ScopedEnvironment {
 public:
-    ScopedEnvironment(std::string name, const std::string& value);
+    ScopedEnvironment(std::string name, const char* value);
+    ScopedEnvironment(std::string name, const std::string& value)
+        : ScopedEnvironment(std::move(name), value.c_str()) {}
     ~ScopedEnvironment();
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;

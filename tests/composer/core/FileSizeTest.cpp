@@ -13,7 +13,7 @@ TEST(FileSize, FilesFoldersAndMissingNames) {
     TempFolder dir;
     EXPECT_EQ(FileSizeByName(dir.write("t.dqx", std::string(35328, 'x'))), 35328);
     EXPECT_EQ(FileSizeByName(dir.write("empty", "")), 0);
-    EXPECT_EQ(FileSizeByName(dir.path()), 0);
+    EXPECT_EQ(FileSizeByName(dir.path().string()), 0);
     EXPECT_EQ(FileSizeByName(dir.file("missing")), -1);
     EXPECT_EQ(FileSizeByName(""), -1);
 }

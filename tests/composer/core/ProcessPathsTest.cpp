@@ -13,8 +13,8 @@ using testsupport::TempFolder;
 class ProcessPathsTest : public testing::Test {
 protected:
     TempFolder m_home;
-    ScopedEnvironment m_data{"XDG_DATA_HOME", m_home.path()};
-    std::string dataFolder() const { return m_home.path() + "/dqx"; }
+    ScopedEnvironment m_data{"XDG_DATA_HOME", m_home.path().string()};
+    std::string dataFolder() const { return m_home.file("dqx"); }
     void writeSetting(const char* section, const char* key, const char* value) {
         std::filesystem::create_directories(dataFolder());
         ini::IniFile(dataFolder() + "/dqx.ini").writeString(section, key, value);

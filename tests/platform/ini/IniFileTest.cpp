@@ -90,7 +90,7 @@ TEST(IniRead, AProfileNamedLikeAKeyOfAnotherSectionDoesNotCollide) {
 TEST(IniRead, BadFilesReadAsEmpty) {
     TempFolder dir;
     EXPECT_EQ(IniFile(dir.file("missing.ini")).readString("dqx", "fwjg", "d"), "d");
-    EXPECT_EQ(IniFile(dir.path()).readString("dqx", "fwjg", "d"), "d");
+    EXPECT_EQ(IniFile(dir.path().string()).readString("dqx", "fwjg", "d"), "d");
     EXPECT_EQ(IniFile(dir.write("empty.ini", "")).sectionNames().size(), 0u);
     IniFile damaged(dir.write("bad.ini", "[s]\nk=\x81\xFF"
                                          "ok\n"));

@@ -24,7 +24,7 @@ TEST(TextFile, OpenErrorsNameThePathAndTheReason) {
         EXPECT_EQ(std::string(error.what()),
                   "Cannot open file \"" + dir.file("missing") + "\". No such file or directory");
     }
-    EXPECT_THROW(readBinaryFile(dir.path()), FileError);
+    EXPECT_THROW(readBinaryFile(dir.path().string()), FileError);
 }
 
 TEST(TextFile, FailedWriteLeavesTheOldFileAndNoTemporary) {
@@ -34,7 +34,7 @@ TEST(TextFile, FailedWriteLeavesTheOldFileAndNoTemporary) {
     EXPECT_THROW(writeBinaryFileAtomically(path, "new"), FileError);
     EXPECT_EQ(dir.read("keep.txt"), "old");
     EXPECT_THROW(writeBinaryFileAtomically(dir.file("no/such/folder/x"), "x"), FileError);
-    EXPECT_THROW(writeBinaryFileAtomically(dir.path(), "x"), FileError);
+    EXPECT_THROW(writeBinaryFileAtomically(dir.path().string(), "x"), FileError);
     int entries = 0;
     for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(dir.path()))
         ++entries;
