@@ -28,9 +28,9 @@ void dressAsListEditor(ui::Form& form, ui::Button& ok, ui::Button& cancel) {
 }
 
 ListEditorForm::ListEditorForm(std::string className, ui::Form* owner, const ListEditorTexts& texts)
-    : ui::Form(std::move(className), owner), Label1(add<ui::Label>("Label1")), Label2(add<ui::Label>("Label2")),
-      Memo1(add<ui::Memo>("Memo1")), Button1(add<ui::Button>("Button1")), Button2(add<ui::Button>("Button2")),
-      m_list(Memo1, texts.suffix) {
+    : ui::Form(std::move(className), owner), Label1(add<ui::Label>("Label1")),
+      Label2(add<ui::Label>("Label2")), Memo1(add<ui::Memo>("Memo1")), Button1(add<ui::Button>("Button1")),
+      Button2(add<ui::Button>("Button2")), m_list(Memo1, texts.suffix) {
     setCaption(texts.caption);
     placeControls(*this, Layout);
     Label1.setCaption(texts.prompt);

@@ -63,7 +63,8 @@ std::string bannerPicture() {
     const fs::path installed = fs::path(paths().InstallFolder) / "banner.png";
     if (fs::exists(installed, ignored))
         return installed.string();
-    const fs::path beside = fs::path(__FILE__).parent_path().parent_path().parent_path() / "help" / "banner.png";
+    const fs::path beside =
+        fs::path(__FILE__).parent_path().parent_path().parent_path() / "help" / "banner.png";
     return fs::exists(beside, ignored) ? beside.string() : std::string();
 }
 

@@ -113,21 +113,24 @@ TForm10::TForm10(ui::Form* owner)
       SpeedButton1(add<ui::SpeedButton>("SpeedButton1")), Label1(add<ui::Label>("Label1")),
       Edit1(add<ui::Edit>("Edit1")), GroupBox3(add<ui::GroupBox>("GroupBox3")),
       RadioButton4(add<ui::RadioButton>("RadioButton4", GroupBox3)),
-      RadioButton3(add<ui::RadioButton>("RadioButton3", GroupBox3)), GroupBox2(add<ui::GroupBox>("GroupBox2")),
+      RadioButton3(add<ui::RadioButton>("RadioButton3", GroupBox3)),
+      GroupBox2(add<ui::GroupBox>("GroupBox2")),
       RadioButton1(add<ui::RadioButton>("RadioButton1", GroupBox2)),
-      RadioButton2(add<ui::RadioButton>("RadioButton2", GroupBox2)), GroupBox7(add<ui::GroupBox>("GroupBox7")),
-      ComboBox4(add<ui::ComboBox>("ComboBox4", GroupBox7)), ComboBox5(add<ui::ComboBox>("ComboBox5", GroupBox7)),
-      ComboBox6(add<ui::ComboBox>("ComboBox6", GroupBox7)), ComboBox7(add<ui::ComboBox>("ComboBox7", GroupBox7)),
-      GroupBox1(add<ui::GroupBox>("GroupBox1")), ComboBox1(add<ui::ComboBox>("ComboBox1", GroupBox1)),
-      Edit2(add<ui::Edit>("Edit2", GroupBox1)), Edit5(add<ui::Edit>("Edit5", GroupBox1)),
-      CheckBox1(add<ui::CheckBox>("CheckBox1", GroupBox1)), GroupBox4(add<ui::GroupBox>("GroupBox4")),
-      ComboBox2(add<ui::ComboBox>("ComboBox2", GroupBox4)), Edit6(add<ui::Edit>("Edit6", GroupBox4)),
-      GroupBox5(add<ui::GroupBox>("GroupBox5")), ComboBox3(add<ui::ComboBox>("ComboBox3", GroupBox5)),
-      Edit7(add<ui::Edit>("Edit7", GroupBox5)), GroupBox6(add<ui::GroupBox>("GroupBox6")),
-      Edit8(add<ui::Edit>("Edit8", GroupBox6)), Edit9(add<ui::Edit>("Edit9", GroupBox6)),
-      Edit10(add<ui::Edit>("Edit10", GroupBox6)), Edit11(add<ui::Edit>("Edit11", GroupBox6)),
-      Button9(add<ui::Button>("Button9")), Button7(add<ui::Button>("Button7")),
-      Button6(add<ui::Button>("Button6")), Button2(add<ui::Button>("Button2")) {
+      RadioButton2(add<ui::RadioButton>("RadioButton2", GroupBox2)),
+      GroupBox7(add<ui::GroupBox>("GroupBox7")), ComboBox4(add<ui::ComboBox>("ComboBox4", GroupBox7)),
+      ComboBox5(add<ui::ComboBox>("ComboBox5", GroupBox7)),
+      ComboBox6(add<ui::ComboBox>("ComboBox6", GroupBox7)),
+      ComboBox7(add<ui::ComboBox>("ComboBox7", GroupBox7)), GroupBox1(add<ui::GroupBox>("GroupBox1")),
+      ComboBox1(add<ui::ComboBox>("ComboBox1", GroupBox1)), Edit2(add<ui::Edit>("Edit2", GroupBox1)),
+      Edit5(add<ui::Edit>("Edit5", GroupBox1)), CheckBox1(add<ui::CheckBox>("CheckBox1", GroupBox1)),
+      GroupBox4(add<ui::GroupBox>("GroupBox4")), ComboBox2(add<ui::ComboBox>("ComboBox2", GroupBox4)),
+      Edit6(add<ui::Edit>("Edit6", GroupBox4)), GroupBox5(add<ui::GroupBox>("GroupBox5")),
+      ComboBox3(add<ui::ComboBox>("ComboBox3", GroupBox5)), Edit7(add<ui::Edit>("Edit7", GroupBox5)),
+      GroupBox6(add<ui::GroupBox>("GroupBox6")), Edit8(add<ui::Edit>("Edit8", GroupBox6)),
+      Edit9(add<ui::Edit>("Edit9", GroupBox6)), Edit10(add<ui::Edit>("Edit10", GroupBox6)),
+      Edit11(add<ui::Edit>("Edit11", GroupBox6)), Button9(add<ui::Button>("Button9")),
+      Button7(add<ui::Button>("Button7")), Button6(add<ui::Button>("Button6")),
+      Button2(add<ui::Button>("Button2")) {
     setUpControls();
     bindEvents();
 }
@@ -198,20 +201,13 @@ void TForm10::Button9Click() {
     // Without a name there is no section to write into.
     if (ComboBox8.itemCount() == 0 || ComboBox8.text().empty())
         return;
-    writeSettings([this] {
-        ini::IniFile settings = settingsFile();
-        writeAuthorityProfile(settings, profileFromControls());
-    });
+    saveProfile();
 }
 
 void TForm10::Button2Click() {
     if (ComboBox8.text().empty() || ComboBox8.text() == NamePromptText)
         return;
-    const bool written = writeSettings([this] {
-        ini::IniFile settings = settingsFile();
-        writeAuthorityProfile(settings, profileFromControls());
-    });
-    if (!written) {
+    if (!saveProfile()) {
         // Closing now would throw away what the user set; the window stays for another try or cancel.
         setModalResult(ui::mrNone);
         return;
@@ -248,6 +244,13 @@ void TForm10::Button7Click() {
     });
 }
 
+bool TForm10::saveProfile() {
+    return writeSettings([this] {
+        ini::IniFile settings = settingsFile();
+        writeAuthorityProfile(settings, profileFromControls());
+    });
+}
+
 bool TForm10::writeSettings(const std::function<void()>& change) {
     try {
         change();
@@ -270,7 +273,8 @@ void TForm10::showProfileName(const std::string& name) {
     const auto& items = ComboBox8.items();
     auto found = std::ranges::find(items, name);
     if (found == items.end())
-        found = std::ranges::find_if(items, [&](const std::string& item) { return sameSectionName(item, name); });
+        found =
+            std::ranges::find_if(items, [&](const std::string& item) { return sameSectionName(item, name); });
     if (found == items.end()) {
         ComboBox8.addItem(name);
         found = items.end() - 1;
@@ -286,7 +290,6 @@ void TForm10::SuggestScalePercent() {
     if (const auto percent = suggestedScalePercent(text::gbkLength(ComboBox8.text())))
         Edit5.setText(*percent);
 }
-
 
 void TForm10::setUpControls() {
     setCaption("常规设置");

@@ -79,6 +79,8 @@ private:
     AuthorityProfile profileFromControls() const;
     void setStandardDefaults();
     void SuggestScalePercent();
+    // Writes the profile named by ComboBox8 from the controls; false when the file refused it.
+    bool saveProfile();
     // Runs a change of the settings file; a write that the system refuses is reported and ends the
     // change. Returns false then.
     bool writeSettings(const std::function<void()>& change);

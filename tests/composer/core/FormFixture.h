@@ -11,6 +11,12 @@
 #include <filesystem>
 #include <string>
 
+// A document form that opens editors and pickers.
+class TDocument : public ui::Form {
+public:
+    explicit TDocument(ui::Form* owner) : ui::Form("TDocument", owner) {}
+};
+
 class FormTest : public HeadlessTest {
 protected:
     FormTest() { composer::initialiseProcessPaths(); }
@@ -25,11 +31,15 @@ protected:
     void writeList(const std::string& suffix, const std::string& utf8) const {
         writeBytes(iniPath() + suffix, text::utf8ToGb18030(utf8));
     }
-    std::string readList(const std::string& suffix) const { return text::gb18030ToUtf8(readBytes(iniPath() + suffix)); }
+    std::string readList(const std::string& suffix) const {
+        return text::gb18030ToUtf8(readBytes(iniPath() + suffix));
+    }
     bool exists(const std::string& path) const { return std::filesystem::exists(path); }
 
     // A folder where a file is expected: it cannot be read as a file nor replaced by one.
-    void blockWithFolder(const std::string& path) const { std::filesystem::create_directories(path + "/blocked"); }
+    void blockWithFolder(const std::string& path) const {
+        std::filesystem::create_directories(path + "/blocked");
+    }
 
     testsupport::TempFolder home;
     testsupport::ScopedEnvironment data{"XDG_DATA_HOME", home.path().string()};

@@ -55,9 +55,10 @@ TEST(ProfileNames, NamesTheSettingsFileCannotKeepApartAreUnusable) {
 
 TEST(ProfileNames, ListsEverySectionButTheReservedOnesInFileOrder) {
     testsupport::TempFolder dir;
-    const std::string path = dir.write("dqx.ini", text::utf8ToGb18030("[乙局]\r\nname=b\r\n[DQX]\r\nfwjg=乙局\r\n"
-                                                                      "[甲局]\r\n[JG]\r\nA=1\r\n[Left]\r\nB=2\r\n"
-                                                                      "[丙局]\r\n"));
+    const std::string path =
+        dir.write("dqx.ini", text::utf8ToGb18030("[乙局]\r\nname=b\r\n[DQX]\r\nfwjg=乙局\r\n"
+                                                 "[甲局]\r\n[JG]\r\nA=1\r\n[Left]\r\nB=2\r\n"
+                                                 "[丙局]\r\n"));
     EXPECT_EQ(profileNames(ini::IniFile(path)), (Names{"乙局", "甲局", "丙局"}));
     EXPECT_EQ(profileNames(ini::IniFile(dir.file("none.ini"))), Names{});
 }
@@ -88,11 +89,12 @@ TEST(ProfileWriter, WritesEveryKeyAsItStandsAndMakesTheProfileCurrent) {
     std::ifstream in(dir.file("dqx.ini"), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    EXPECT_EQ(text::gb18030ToUtf8(bytes.str()), "[某局]\r\nname=某局办公室\r\nfontsize=5.5\r\nfontbl=0\r\nxz=0\r\n"
-                                                "fwzt=黑体\r\nfwbold=1\r\nbtzt=标准公文_小标宋\r\nbtsize=22\r\n"
-                                                "zwzt=标准公文_仿宋\r\nzwsize=16\r\ntop=\r\nfoot=35\r\nleft=28\r\n"
-                                                "right=26\r\nxxfx=-1\r\nsxfx=1\r\njyfx=1\r\njbfx=3\r\nwwww=wps\r\n"
-                                                "[dqx]\r\nfwjg=某局\r\n");
+    EXPECT_EQ(text::gb18030ToUtf8(bytes.str()),
+              "[某局]\r\nname=某局办公室\r\nfontsize=5.5\r\nfontbl=0\r\nxz=0\r\n"
+              "fwzt=黑体\r\nfwbold=1\r\nbtzt=标准公文_小标宋\r\nbtsize=22\r\n"
+              "zwzt=标准公文_仿宋\r\nzwsize=16\r\ntop=\r\nfoot=35\r\nleft=28\r\n"
+              "right=26\r\nxxfx=-1\r\nsxfx=1\r\njyfx=1\r\njbfx=3\r\nwwww=wps\r\n"
+              "[dqx]\r\nfwjg=某局\r\n");
 }
 
 TEST(BlankTemplate, JobCarriesTheProfilesLayout) {
@@ -102,7 +104,8 @@ TEST(BlankTemplate, JobCarriesTheProfilesLayout) {
     EXPECT_EQ(portrait.host, HostKind::Word);
     EXPECT_EQ(portrait.templatePath, "/data/dqx/dqx0.dqx");
     EXPECT_EQ(portrait.firstParagraphFont, std::nullopt);
-    EXPECT_EQ(portrait.topMargin + portrait.bottomMargin + portrait.leftMargin + portrait.rightMargin, "37352826");
+    EXPECT_EQ(portrait.topMargin + portrait.bottomMargin + portrait.leftMargin + portrait.rightMargin,
+              "37352826");
     EXPECT_EQ(portrait.bodyFont, "标准公文_仿宋");
     EXPECT_EQ(portrait.bodySize, "16");
 

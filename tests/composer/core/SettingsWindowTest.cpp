@@ -139,7 +139,8 @@ TEST_F(SettingsWindowTest, NamesLongerThanFortyBytesAreRefused) {
     addProfile(w, Twenty + "一");
     addProfile(w, "ABCDE" + Twenty.substr(0, 18 * 3));
     EXPECT_EQ(w.ComboBox8.itemCount(), 2);
-    EXPECT_EQ(messages, (Names(2, "Test program: 设置出错！印发机关名称过长（超过20个汉字），无法正常输出!")));
+    EXPECT_EQ(messages,
+              (Names(2, "Test program: 设置出错！印发机关名称过长（超过20个汉字），无法正常输出!")));
 }
 
 TEST_F(SettingsWindowTest, CancelledEmptyAndUnusableNamesAddNothing) {
@@ -312,7 +313,8 @@ TEST_F(SettingsWindowTest, TypingIntoTheCombosChangesNothing) {
 
 TEST_F(SettingsWindowTest, NumberFieldsTakeDigitsAndPointOnly) {
     TForm10& w = open();
-    for (ui::Edit* edit : {&w.Edit2, &w.Edit5, &w.Edit6, &w.Edit7, &w.Edit8, &w.Edit9, &w.Edit10, &w.Edit11}) {
+    for (ui::Edit* edit :
+         {&w.Edit2, &w.Edit5, &w.Edit6, &w.Edit7, &w.Edit8, &w.Edit9, &w.Edit10, &w.Edit11}) {
         edit->setText({});
         edit->userType("1a2.-3 号");
         EXPECT_EQ(edit->text(), "12.3") << edit->name();
