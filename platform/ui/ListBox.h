@@ -2,7 +2,7 @@
 // A list of text items with one selected.
 
 #include "platform/ui/Control.h"
-#include "platform/ui/ItemList.h"
+#include "platform/ui/ItemsControl.h"
 
 #include <functional>
 #include <string>
@@ -10,20 +10,11 @@
 
 namespace ui {
 
-class ListBox : public Control {
+class ListBox : public ItemsControl<Control> {
 public:
     ListBox(Form* form, std::string name, Container* parent);
 
-    const std::vector<std::string>& items() const { return m_items.items(); }
-    int itemCount() const { return m_items.count(); }
-    const std::string& item(int index) const { return m_items.at(index); }
-    void setItems(std::vector<std::string> items);
-    void addItem(std::string item);
-    void deleteItem(int index);
-    void setItem(int index, std::string item);
-
-    // -1: none. Fires no event.
-    int itemIndex() const { return m_items.index(); }
+    // Fires no event.
     void setItemIndex(int index);
 
     std::function<void()> OnDblClick;
@@ -31,9 +22,6 @@ public:
     // The user clicks an entry (OnClick), or double-clicks the selected one (OnDblClick).
     void userSelect(int index);
     void userDoubleClick();
-
-private:
-    ItemList m_items;
 };
 
 } // namespace ui

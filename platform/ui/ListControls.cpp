@@ -8,33 +8,12 @@ namespace ui {
 Edit::Edit(Form* form, std::string name, Container* parent) : TextControl(form, std::move(name), parent) {}
 
 ComboBox::ComboBox(Form* form, std::string name, Container* parent)
-    : TextControl(form, std::move(name), parent) {}
+    : ItemsControl(form, std::move(name), parent) {}
 
 void ComboBox::setStyle(ComboStyle style) {
     m_style = style;
     if (style == ComboStyle::DropDownList)
         setItemIndex(m_items.find(text()));
-    changed(Property::Items);
-}
-
-void ComboBox::setItems(std::vector<std::string> items) {
-    m_items.assign(std::move(items));
-    changed(Property::Items);
-    setText({});
-}
-
-void ComboBox::addItem(std::string item) {
-    m_items.add(std::move(item));
-    changed(Property::Items);
-}
-
-void ComboBox::deleteItem(int index) {
-    m_items.remove(index);
-    changed(Property::Items);
-}
-
-void ComboBox::setItem(int index, std::string item) {
-    m_items.replace(index, std::move(item));
     changed(Property::Items);
 }
 
@@ -70,27 +49,8 @@ void ComboBox::userPick(int index) {
     fire(OnChange);
 }
 
-ListBox::ListBox(Form* form, std::string name, Container* parent) : Control(form, std::move(name), parent) {}
-
-void ListBox::setItems(std::vector<std::string> items) {
-    m_items.assign(std::move(items));
-    changed(Property::Items);
-}
-
-void ListBox::addItem(std::string item) {
-    m_items.add(std::move(item));
-    changed(Property::Items);
-}
-
-void ListBox::deleteItem(int index) {
-    m_items.remove(index);
-    changed(Property::Items);
-}
-
-void ListBox::setItem(int index, std::string item) {
-    m_items.replace(index, std::move(item));
-    changed(Property::Items);
-}
+ListBox::ListBox(Form* form, std::string name, Container* parent)
+    : ItemsControl(form, std::move(name), parent) {}
 
 void ListBox::setItemIndex(int index) {
     m_items.select(index);

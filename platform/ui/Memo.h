@@ -41,7 +41,6 @@ public:
     // Scrolls the view to the last line.
     void scrollToEnd();
 
-protected:
     bool multiLine() const override { return m_wantReturns; }
 
 private:

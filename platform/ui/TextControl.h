@@ -54,6 +54,9 @@ public:
     void userEdited(std::string text);
     void userSelected(int start, int length);
 
+    // Whether Enter starts a new line here instead of pressing the default button.
+    virtual bool multiLine() const { return false; }
+
 protected:
     TextControl(Form* form, std::string name, Container* parent);
 
@@ -63,7 +66,6 @@ protected:
     void assignText(std::string text, Origin origin);
     // Whether code that sets the text fires OnChange (combo boxes do not).
     virtual bool changeEventFromCode() const { return true; }
-    virtual bool multiLine() const { return false; }
     // Whether typed characters go into the text (a drop-down list takes none).
     virtual bool takesTyping() const { return true; }
     // The text that the control takes when given this one (a drop-down list takes only its items).

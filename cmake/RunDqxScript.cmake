@@ -1,0 +1,15 @@
+# Runs one UI script test (see DqxScriptTest.cmake): DRIVER, SCRIPT, DATA_HOME, and optional SEED, TODAY.
+file(REMOVE_RECURSE "${DATA_HOME}")
+file(MAKE_DIRECTORY "${DATA_HOME}")
+if(SEED)
+  file(COPY "${SEED}/" DESTINATION "${DATA_HOME}/dqx")
+endif()
+set(options)
+if(TODAY)
+  list(APPEND options --today ${TODAY})
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${DATA_HOME} ${DRIVER} ${options} ${SCRIPT}
+                RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "${SCRIPT} failed (exit ${result})")
+endif()

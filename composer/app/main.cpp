@@ -1,0 +1,8 @@
+// The composer dqx on real windows.
+#include "composer/core/Startup.h"
+#include "platform/ui/qt/QtBackend.h"
+
+int main(int argc, char** argv) {
+    ui::Application app(ui::qt::makeBackend(argc, argv));
+    return composer::runComposer(app);
+}
