@@ -6,6 +6,7 @@
 #include "composer/core/ListFile.h"
 #include "composer/core/ProcessPaths.h"
 #include "composer/core/SerialMemory.h"
+#include "composer/core/ListEditors.h"
 #include "composer/core/TForm18.h"
 #include "platform/clock/SystemClock.h"
 #include "platform/ini/IniFile.h"
@@ -75,8 +76,7 @@ void loadListCombo(ui::ComboBox& combo, const std::string& suffix) {
 }
 
 void EditAbbreviationList(ui::Form& owner, ui::ComboBox& abbreviation) {
-    auto& editor = ui::createForm<TForm18>(&owner);
-    if (editor.showModal() == ui::mrOk)
+    if (showListEditor<TForm18>(owner))
         loadListCombo(abbreviation, ".jg");
 }
 

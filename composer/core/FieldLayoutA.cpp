@@ -4,7 +4,7 @@
 #include "composer/core/DateCombos.h"
 #include "composer/core/DocumentFormHandlers.h"
 #include "composer/core/KeyFilters.h"
-#include "composer/core/TForm21.h"
+#include "composer/core/RecipientPicker.h"
 #include "platform/clock/SystemClock.h"
 
 namespace composer {

@@ -1,13 +1,13 @@
 #pragma once
-// FIXME: stand-in until the list editors land; replaced by the real editor.
+// The editor of the authority-abbreviation list (".jg").
 
-#include "platform/ui/Form.h"
+#include "composer/core/ListEditorForm.h"
 
 namespace composer {
 
-class TForm18 : public ui::Form {
+class TForm18 : public ListEditorForm {
 public:
-    explicit TForm18(ui::Form* owner) : ui::Form("TForm18", owner) {}
+    explicit TForm18(ui::Form* owner);
 };
 
 } // namespace composer
