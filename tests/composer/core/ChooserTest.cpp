@@ -72,7 +72,7 @@ TEST_F(ChooserTest, EveryVisibleChoiceIsInOnePanelGroupAndDispatches) {
 
 TEST_F(ChooserTest, AChoiceWithoutItsFormDoesNothing) {
     paths().TemplateVariant = 2;
-    chooser.RadioButton1.userClick();
+    chooser.RadioButton2.userClick();
     pressNext();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(paths().TemplateVariant, 0);
