@@ -19,18 +19,6 @@ Iconv& fromCodePage() {
     return converter;
 }
 
-std::size_t utf8SequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
-
 bool isAscii(std::string_view bytes) {
     for (char c : bytes) {
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -66,27 +54,6 @@ std::size_t gb18030PrefixLength(std::string_view bytes, std::size_t maxBytes) {
         end += length;
     }
     return end;
-}
-
-bool isValidUtf8(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size();) {
-        unsigned char lead = bytes[i];
-        std::size_t length = utf8SequenceLength(lead);
-        if (length == 0 || i + length > bytes.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
-                return false;
-        }
-        if (length >= 3) {
-            unsigned char second = bytes[i + 1];
-            if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-                (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
-                return false; // overlong forms, surrogates, beyond U+10FFFF
-        }
-        i += length;
-    }
-    return true;
 }
 
 std::string decodeUtf8OrGb18030(std::string_view bytes) {

@@ -1,8 +1,8 @@
 #include "platform/ui/Application.h"
 
+#include "platform/text/CodePoints.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Dialogs.h"
-#include "platform/ui/Utf8.h"
 
 #include <algorithm>
 
@@ -14,7 +14,7 @@ Application* currentApplication = nullptr;
 
 // The exception dialog adds a full stop unless the text ends in '.' or a character below it.
 std::string withFullStop(std::string text) {
-    const auto codePoints = utf8::decode(text);
+    const auto codePoints = text::decodeUtf8(text);
     if (!codePoints.empty() && codePoints.back() > U'.')
         text += '.';
     return text;

@@ -1,9 +1,9 @@
 #include "platform/ui/TextControl.h"
 
+#include "platform/text/CodePoints.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Form.h"
-#include "platform/ui/Utf8.h"
 
 #include <algorithm>
 
@@ -42,7 +42,7 @@ void TextControl::assignText(std::string text, Origin origin) {
     const bool differs = text != m_text;
     m_text = std::move(text);
     if (origin == Origin::Code) {
-        m_selStart = static_cast<int>(utf8::decode(m_text).size());
+        m_selStart = static_cast<int>(text::decodeUtf8(m_text).size());
         m_selLength = 0;
     }
     if (!differs)
@@ -54,27 +54,27 @@ void TextControl::assignText(std::string text, Origin origin) {
 }
 
 void TextControl::setSelection(int start, int length) {
-    const int size = static_cast<int>(utf8::decode(m_text).size());
+    const int size = static_cast<int>(text::decodeUtf8(m_text).size());
     m_selStart = std::clamp(start, 0, size);
     m_selLength = std::clamp(length, 0, size - m_selStart);
     changed(Property::Selection);
 }
 
 void TextControl::selectAll() {
-    setSelection(0, static_cast<int>(utf8::decode(m_text).size()));
+    setSelection(0, static_cast<int>(text::decodeUtf8(m_text).size()));
 }
 
 std::string TextControl::selText() const {
-    const auto all = utf8::decode(m_text);
-    return utf8::encode(std::u32string_view(all).substr(m_selStart, m_selLength));
+    const auto all = text::decodeUtf8(m_text);
+    return text::encodeUtf8(std::u32string_view(all).substr(m_selStart, m_selLength));
 }
 
 void TextControl::replaceSelection(std::u32string_view with) {
-    auto all = utf8::decode(m_text);
+    auto all = text::decodeUtf8(m_text);
     all.replace(m_selStart, m_selLength, with);
     m_selStart += static_cast<int>(with.size());
     m_selLength = 0;
-    assignText(utf8::encode(all), Origin::User);
+    assignText(text::encodeUtf8(all), Origin::User);
 }
 
 void TextControl::clearSelection() {
@@ -100,7 +100,7 @@ void TextControl::pasteFromClipboard() {
     std::string pasted = Application::current().backend().clipboardText();
     if (multiLine())
         pasted = withCrLf(pasted);
-    replaceSelection(utf8::decode(pasted));
+    replaceSelection(text::decodeUtf8(pasted));
 }
 
 char32_t TextControl::filterKey(char32_t key) {
@@ -138,7 +138,7 @@ void TextControl::deleteBackwards() {
     }
     if (m_selStart == 0)
         return;
-    const auto all = utf8::decode(m_text);
+    const auto all = text::decodeUtf8(m_text);
     const bool lineBreak = m_selStart >= 2 && all[m_selStart - 1] == U'\n' && all[m_selStart - 2] == U'\r';
     const int count = lineBreak ? 2 : 1;
     m_selStart -= count;
@@ -147,13 +147,13 @@ void TextControl::deleteBackwards() {
 }
 
 void TextControl::userType(std::string_view text) {
-    for (char32_t c : utf8::decode(text))
+    for (char32_t c : text::decodeUtf8(text))
         userKey(c == U'\n' ? KeyEnter : c);
 }
 
 void TextControl::userSetText(std::string text) {
     assignText(multiLine() ? withCrLf(text) : std::move(text), Origin::User);
-    m_selStart = static_cast<int>(utf8::decode(m_text).size());
+    m_selStart = static_cast<int>(text::decodeUtf8(m_text).size());
     m_selLength = 0;
 }
 

@@ -1,4 +1,5 @@
 #include "platform/text/Encoding.h"
+#include "platform/text/CodePoints.h"
 
 #include <gtest/gtest.h>
 
@@ -51,4 +52,14 @@ TEST(Encoding, DetectsUtf8AndFallsBackToGb18030) {
     EXPECT_FALSE(isValidUtf8("\xC0\xAF"));     // overlong
     EXPECT_FALSE(isValidUtf8("\xED\xA0\x80")); // surrogate
     EXPECT_TRUE(isValidUtf8("plain ascii"));
+}
+
+TEST(CodePoints, DecodeEncodeAndReplaceBadBytes) {
+    EXPECT_EQ(text::decodeUtf8("A机😀"), (std::u32string{U'A', U'机', U'😀'}));
+    EXPECT_EQ(text::encodeUtf8(std::u32string{U'A', U'机', U'😀'}), "A机😀");
+    // A stray continuation byte, a cut sequence and an overlong form each become one U+FFFD a byte.
+    EXPECT_EQ(text::decodeUtf8("a\x80"
+                               "b\xE6\x9C"),
+              (std::u32string{U'a', 0xFFFD, U'b', 0xFFFD, 0xFFFD}));
+    EXPECT_EQ(text::decodeUtf8("\xC0\xAF"), (std::u32string{0xFFFD, 0xFFFD}));
 }

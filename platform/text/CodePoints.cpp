@@ -1,6 +1,8 @@
-#include "platform/ui/Utf8.h"
+#include "platform/text/CodePoints.h"
 
-namespace ui::utf8 {
+#include "platform/text/Encoding.h"
+
+namespace text {
 
 namespace {
 
@@ -24,39 +26,51 @@ bool validScalar(char32_t c, int length) {
     return c >= smallest[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
 }
 
+std::size_t wellFormedLength(std::string_view text, std::size_t at, char32_t& codePoint) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const int length = sequenceLength(lead);
+    if (length == 0 || at + length > text.size())
+        return 0;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[at + k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (!validScalar(c, length))
+        return 0;
+    codePoint = c;
+    return static_cast<std::size_t>(length);
+}
+
 } // namespace
 
-std::u32string decode(std::string_view text) {
+std::u32string decodeUtf8(std::string_view text) {
     std::u32string result;
     result.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = sequenceLength(lead);
-        if (length == 0 || i + length > text.size()) {
-            result.push_back(Replacement);
-            ++i;
-            continue;
-        }
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        bool good = true;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            good = good && (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (!good || !validScalar(c, length)) {
-            result.push_back(Replacement);
-            ++i;
-            continue;
-        }
-        result.push_back(c);
-        i += length;
+        char32_t c = Replacement;
+        std::size_t length = wellFormedLength(text, i, c);
+        result.push_back(length ? c : Replacement);
+        i += length ? length : 1;
     }
     return result;
 }
 
-std::string encode(char32_t c) {
+bool isValidUtf8(std::string_view bytes) {
+    char32_t ignored = 0;
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t length = wellFormedLength(bytes, i, ignored);
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string encodeUtf8(char32_t c) {
     std::string out;
     if (c < 0x80) {
         out.push_back(static_cast<char>(c));
@@ -76,12 +90,12 @@ std::string encode(char32_t c) {
     return out;
 }
 
-std::string encode(std::u32string_view codePoints) {
+std::string encodeUtf8(std::u32string_view codePoints) {
     std::string out;
     out.reserve(codePoints.size());
     for (char32_t c : codePoints)
-        out += encode(c);
+        out += encodeUtf8(c);
     return out;
 }
 
-} // namespace ui::utf8
+} // namespace text
