@@ -1,37 +1,28 @@
-# dqx_add_script_test(<name> <script file> [TODAY <YYYY-MM-DD>] [DATA <folder>])
+# dqx_add_script_test(<name> <script file> [TODAY <YYYY-MM-DD>] [DATA <folder>] [EXPECT <dump file>])
 # Registers a UI script as the ctest test "script_<name>": dqx-script runs it with XDG_DATA_HOME set to
 # a fresh, empty folder (emptied again on every run). DATA is copied into that folder's "dqx" first
-# (templates, pick lists, a settings file); TODAY fixes the date that the program reads.
+# (pick lists, a settings file; "*.utf8" files are installed in the code page without that suffix); TODAY
+# fixes the date that the program reads.
+# With EXPECT the template set of this build is installed in the data folder first (as dqx-seed installs
+# it), every document that the script produces is printed by dqx-docdump, and the prints, one after the
+# other, must equal the EXPECT file.
 set(DQX_SCRIPT_RUNNER "${CMAKE_CURRENT_LIST_DIR}/RunDqxScript.cmake" CACHE INTERNAL "")
 
 function(dqx_add_script_test name script)
-  cmake_parse_arguments(ARG "" "TODAY;DATA" "" ${ARGN})
+  cmake_parse_arguments(ARG "" "TODAY;DATA;EXPECT" "" ${ARGN})
   get_filename_component(script_path "${script}" ABSOLUTE)
   set(data_path "")
   if(ARG_DATA)
     get_filename_component(data_path "${ARG_DATA}" ABSOLUTE)
+  endif()
+  set(document_options "")
+  if(ARG_EXPECT)
+    get_filename_component(expect_path "${ARG_EXPECT}" ABSOLUTE)
+    set(document_options -DTEMPLATES=${CMAKE_BINARY_DIR}/templates/built -DDUMPER=$<TARGET_FILE:dqx-docdump>
+                         -DEXPECT=${expect_path})
   endif()
   add_test(NAME script_${name}
            COMMAND ${CMAKE_COMMAND} -DDRIVER=$<TARGET_FILE:dqx-script> -DSCRIPT=${script_path}
                    -DDATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/script-data/${name} -DSEED=${data_path}
-                   -DTODAY=${ARG_TODAY} -P ${DQX_SCRIPT_RUNNER})
-endfunction()
-
-# dqx_add_document_test(<name> <script file> EXPECT <dump file> [TODAY <date>] [DATA <folder>])
-# As dqx_add_script_test, with the template set of this build installed in the data folder first (as
-# dqx-seed installs it); then every document that the script produces is printed by dqx-docdump, and the
-# prints, one after the other, must equal the EXPECT file.
-function(dqx_add_document_test name script)
-  cmake_parse_arguments(ARG "" "TODAY;DATA;EXPECT" "" ${ARGN})
-  get_filename_component(script_path "${script}" ABSOLUTE)
-  get_filename_component(expect_path "${ARG_EXPECT}" ABSOLUTE)
-  set(data_path "")
-  if(ARG_DATA)
-    get_filename_component(data_path "${ARG_DATA}" ABSOLUTE)
-  endif()
-  add_test(NAME document_${name}
-           COMMAND ${CMAKE_COMMAND} -DDRIVER=$<TARGET_FILE:dqx-script> -DSCRIPT=${script_path}
-                   -DDATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/script-data/${name} -DSEED=${data_path}
-                   -DTODAY=${ARG_TODAY} -DTEMPLATES=${CMAKE_BINARY_DIR}/templates/built
-                   -DDUMPER=$<TARGET_FILE:dqx-docdump> -DEXPECT=${expect_path} -P ${DQX_SCRIPT_RUNNER})
+                   -DTODAY=${ARG_TODAY} ${document_options} -P ${DQX_SCRIPT_RUNNER})
 endfunction()
