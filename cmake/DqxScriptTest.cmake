@@ -5,7 +5,8 @@
 # fixes the date that the program reads.
 # With EXPECT the template set of this build is installed in the data folder first (as dqx-seed installs
 # it), every document that the script produces is printed by dqx-docdump, and the prints, one after the
-# other, must equal the EXPECT file.
+# other, must equal the EXPECT file; where the OOXML schemas are at hand (DQX_OOXML_SCHEMAS), each
+# document's main part and styles must also validate against them.
 set(DQX_SCRIPT_RUNNER "${CMAKE_CURRENT_LIST_DIR}/RunDqxScript.cmake" CACHE INTERNAL "")
 
 function(dqx_add_script_test name script)
@@ -19,7 +20,7 @@ function(dqx_add_script_test name script)
   if(ARG_EXPECT)
     get_filename_component(expect_path "${ARG_EXPECT}" ABSOLUTE)
     set(document_options -DTEMPLATES=${CMAKE_BINARY_DIR}/templates/built -DDUMPER=$<TARGET_FILE:dqx-docdump>
-                         -DEXPECT=${expect_path})
+                         -DEXPECT=${expect_path} -DSCHEMAS=${DQX_OOXML_SCHEMAS})
   endif()
   add_test(NAME script_${name}
            COMMAND ${CMAKE_COMMAND} -DDRIVER=$<TARGET_FILE:dqx-script> -DSCRIPT=${script_path}
