@@ -1,8 +1,7 @@
 #include "composer/core/BlankTemplate.h"
 
-#include "composer/core/ProcessPaths.h"
-
-#include <stdexcept>
+#include "composer/core/HostSession.h"
+#include "platform/automation/Automation.h"
 
 namespace composer {
 
@@ -10,25 +9,19 @@ const char* blankTemplateName(BlankPage page) {
     return page == BlankPage::Landscape ? "dqxhp.dqx" : "dqx0.dqx";
 }
 
-BlankDocumentJob blankDocumentJob(BlankPage page, const AuthorityProfile& profile) {
-    BlankDocumentJob job;
-    job.host = hostKindOf(profile.wwww);
-    job.templatePath = templatePath(blankTemplateName(page));
+void openBlankDocument(BlankPage page, const AuthorityProfile& profile, ui::Form& form) {
+    const HostKind host = hostKindOf(profile.wwww);
+    HostRun run;
+    run.application = AttachHost(host);
+    run.document = OpenTemplate(*run.application, blankTemplateName(page));
     if (page == BlankPage::Landscape)
-        job.firstParagraphFont = profile.btzt;
-    job.topMargin = profile.top;
-    job.bottomMargin = profile.foot;
-    job.leftMargin = profile.left;
-    job.rightMargin = profile.right;
-    job.bodyFont = profile.zwzt;
-    job.bodySize = profile.zwsize;
-    return job;
-}
-
-void openBlankDocument(const BlankDocumentJob&) {
-    // FIXME: run the steps AttachHost, Documents.Add, the Word-only options, the four margins, the body
-    // style and ReleaseHost once the embedded word processor's host session is available.
-    throw std::runtime_error("The embedded word processor is not available in this build");
+        run.document->Paragraphs().Item(1).Range().Font().setName(profile.btzt);
+    // A blank document gets no grid of characters a line, and WPS none of Word's view options.
+    PageLayoutSteps steps;
+    steps.tableGridlinesOff = host == HostKind::Word;
+    steps.charsLine = false;
+    ApplyPageLayout(*run.application, *run.document, profile, host, steps);
+    ReleaseHost(run, form);
 }
 
 } // namespace composer

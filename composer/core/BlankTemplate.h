@@ -4,37 +4,22 @@
 
 #include "composer/core/AuthorityProfile.h"
 
-#include <optional>
-#include <string>
+namespace ui {
+class Form;
+}
 
 namespace composer {
 
 enum class BlankPage { Portrait, Landscape };
 
-// What the word processor is told for one blank document. Margins and the body size are kept as the
-// profile's text: they are converted when they are applied, so a bad value fails after the document
-// exists, as it does for every output.
-struct BlankDocumentJob {
-    HostKind host = HostKind::Word;
-    std::string templatePath;
-    // The font of the first paragraph, set for the landscape page only.
-    std::optional<std::string> firstParagraphFont;
-    std::string topMargin;
-    std::string bottomMargin;
-    std::string leftMargin;
-    std::string rightMargin;
-    std::string bodyFont;
-    std::string bodySize;
-};
-
 // The template file of each page: "dqx0.dqx" portrait, "dqxhp.dqx" landscape.
 const char* blankTemplateName(BlankPage page);
 
-// The job for the page from the current profile, with the template in TemplateFolder.
-BlankDocumentJob blankDocumentJob(BlankPage page, const AuthorityProfile& profile);
-
-// Attaches to or starts the word processor, makes the document and lets go of it; the document stays
-// open. Throws the word processor's error, or text::ConvertError for a value that is not a whole number.
-void openBlankDocument(const BlankDocumentJob& job);
+// Attaches to or starts the profile's word processor, makes the document from the page's template in
+// TemplateFolder (the landscape page's first paragraph in the title font), sets the margins and the body
+// style "正文", and lets go of it, minimising the form; the document stays open. Word alone also gets the
+// spelling, grammar and grid-line options. Throws automation::Error from the word processor, or
+// text::ConvertError for a margin or size that is not a whole number.
+void openBlankDocument(BlankPage page, const AuthorityProfile& profile, ui::Form& form);
 
 } // namespace composer

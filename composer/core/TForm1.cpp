@@ -146,7 +146,8 @@ void TForm1::Image1Click() {
 
 void TForm1::OpenBlankTemplate(BlankPage page, const AuthorityProfile& profile) {
     setWindowState(ui::WindowState::Minimised);
-    openBlankDocument(blankDocumentJob(page, profile));
+    openBlankDocument(page, profile, *this);
+    setWindowState(ui::WindowState::Minimised);
     setWindowState(ui::WindowState::Normal);
 }
 

@@ -1,10 +1,8 @@
 // The plain rules behind the settings window and the chooser: scale suggestion, profile names, font
 // choices, profile writing and the blank-document job.
 #include "composer/core/AuthorityProfile.h"
-#include "composer/core/BlankTemplate.h"
 #include "composer/core/FontChoices.h"
 #include "composer/core/MastheadScale.h"
-#include "composer/core/ProcessPaths.h"
 #include "composer/core/ProfileNames.h"
 #include "composer/core/ProfileWriter.h"
 #include "platform/ini/IniFile.h"
@@ -95,26 +93,4 @@ TEST(ProfileWriter, WritesEveryKeyAsItStandsAndMakesTheProfileCurrent) {
               "zwzt=标准公文_仿宋\r\nzwsize=16\r\ntop=\r\nfoot=35\r\nleft=28\r\n"
               "right=26\r\nxxfx=-1\r\nsxfx=1\r\njyfx=1\r\njbfx=3\r\nwwww=wps\r\n"
               "[dqx]\r\nfwjg=某局\r\n");
-}
-
-TEST(BlankTemplate, JobCarriesTheProfilesLayout) {
-    paths().TemplateFolder = "/data/dqx";
-    AuthorityProfile p = readAuthorityProfile(ini::IniFile("/nonexistent/dqx.ini"), "", ProfileDefaults());
-    BlankDocumentJob portrait = blankDocumentJob(BlankPage::Portrait, p);
-    EXPECT_EQ(portrait.host, HostKind::Word);
-    EXPECT_EQ(portrait.templatePath, "/data/dqx/dqx0.dqx");
-    EXPECT_EQ(portrait.firstParagraphFont, std::nullopt);
-    EXPECT_EQ(portrait.topMargin + portrait.bottomMargin + portrait.leftMargin + portrait.rightMargin,
-              "37352826");
-    EXPECT_EQ(portrait.bodyFont, "标准公文_仿宋");
-    EXPECT_EQ(portrait.bodySize, "16");
-
-    p.btzt = "黑体";
-    p.wwww = "wps";
-    BlankDocumentJob landscape = blankDocumentJob(BlankPage::Landscape, p);
-    EXPECT_EQ(landscape.host, HostKind::Wps);
-    EXPECT_EQ(landscape.templatePath, "/data/dqx/dqxhp.dqx");
-    EXPECT_EQ(landscape.firstParagraphFont, "黑体");
-    p.wwww = "WPS";
-    EXPECT_EQ(blankDocumentJob(BlankPage::Landscape, p).host, HostKind::Word);
 }
