@@ -6,6 +6,7 @@
 #include "composer/core/ListEditors.h"
 #include "composer/core/ListFile.h"
 #include "composer/core/ProcessPaths.h"
+#include "composer/core/ProductPages.h"
 #include "composer/core/SerialMemory.h"
 #include "composer/core/TForm18.h"
 #include "platform/clock/SystemClock.h"
@@ -23,7 +24,6 @@ namespace composer {
 
 namespace {
 
-constexpr const char* UpdatePageAddress = "https://www.brevaro.cn/update";
 constexpr const char* DefaultProfileName = "发文机关标识";
 constexpr const char* InputPromptPadding = "             "; // 13 blanks, as every input prompt has
 

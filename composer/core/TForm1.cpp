@@ -4,6 +4,7 @@
 #include "composer/core/ChooserChoices.h"
 #include "composer/core/FormLayout.h"
 #include "composer/core/ProcessPaths.h"
+#include "composer/core/ProductPages.h"
 #include "composer/core/TForm10.h"
 #include "platform/ini/IniFile.h"
 #include "platform/shell/Shell.h"
@@ -15,9 +16,6 @@
 namespace composer {
 
 namespace {
-
-// The system's own web page, opened by a click on the banner.
-const char* const WebPageAddress = "https://brevaro.example.org/";
 
 // Captions and places in the 450 x 323 client area; the radio buttons all sit in Panel1, over the frames.
 constexpr std::array<Placement, 23> Layout = {{
@@ -141,7 +139,7 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Image1Click() {
-    shell::openWithDefaultHandler(WebPageAddress);
+    shell::openWithDefaultHandler(HomePageAddress);
 }
 
 void TForm1::OpenBlankTemplate(BlankPage page, const AuthorityProfile& profile) {
