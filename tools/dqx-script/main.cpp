@@ -4,7 +4,8 @@
 //
 // XDG_DATA_HOME chooses the data folder as it does for dqx. The exit code is 0 when the script ran to
 // its end with every expectation met, 1 otherwise.
-#include "composer/core/Startup.h"
+#include "composer/forms/DocumentFormCatalog.h"
+#include "composer/windows/Startup.h"
 #include "platform/clock/SystemClock.h"
 #include "platform/text/Encoding.h"
 #include "platform/text/Lines.h"
@@ -76,6 +77,6 @@ int main(int argc, char** argv) {
     wordproc::setHandOffOpening(wordproc::HandOffOpening::Suppressed);
     wordproc::setHandOffObserver([&runner](const std::string& path) { runner.reportDocument(path); });
     runner.runLeadingAnswers();
-    composer::runComposer(app);
+    composer::runComposer(app, composer::documentFormCatalog());
     return runner.finish();
 }

@@ -1,0 +1,42 @@
+#include "composer/forms/DocumentFormCatalog.h"
+
+#include "composer/forms/TForm2.h"
+#include "composer/windows/TForm1.h"
+
+#include <array>
+#include <utility>
+
+namespace composer {
+
+namespace {
+
+template <class T> void openForm(TForm1& chooser) {
+    chooser.OpenForm<T>();
+}
+
+constexpr std::array<std::pair<std::string_view, void (*)(TForm1&)>, 1> Forms = {{
+    {"TForm2", openForm<TForm2>},
+}};
+
+bool open(TForm1& chooser, std::string_view formClass) {
+    for (const auto& [name, opener] : Forms) {
+        if (name == formClass) {
+            opener(chooser);
+            return true;
+        }
+    }
+    return false;
+}
+
+void createHidden(ui::Application&) {
+    // The incoming-document form is created hidden here once it exists.
+}
+
+} // namespace
+
+const DocumentForms& documentFormCatalog() {
+    static const DocumentForms catalog{open, createHidden};
+    return catalog;
+}
+
+} // namespace composer

@@ -1,0 +1,85 @@
+#include "composer/forms/DocumentFormHandlers.h"
+
+#include "composer/core/AuthorityProfile.h"
+#include "composer/core/DateCombos.h"
+#include "composer/core/ListEditors.h"
+#include "composer/core/ListFile.h"
+#include "composer/core/ProcessPaths.h"
+#include "composer/core/ProductPages.h"
+#include "composer/core/SerialMemory.h"
+#include "composer/output/DocumentTexts.h"
+#include "composer/output/OutputProcedure.h"
+#include "composer/windows/TForm18.h"
+#include "platform/clock/SystemClock.h"
+#include "platform/ini/IniFile.h"
+#include "platform/shell/Shell.h"
+#include "platform/text/Lines.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Memo.h"
+
+namespace composer {
+
+namespace {
+
+constexpr const char* DefaultProfileName = "发文机关标识";
+constexpr const char* InputPromptPadding = "             "; // 13 blanks, as every input prompt has
+
+} // namespace
+
+void OpenHelpFile() {
+    shell::openWithDefaultHandler(paths().InstallFolder + "/help.html");
+}
+
+void OpenUpdatePage() {
+    shell::openWithDefaultHandler(UpdatePageAddress);
+}
+
+void startDocumentForm(const DocumentFields& f) {
+    {
+        ini::IniFile settings(paths().IniPath);
+        std::string profile = currentProfileName(settings, DefaultProfileName);
+        bool wps = hostKindOf(settings.readString(profile, "wwww", "")) == HostKind::Wps;
+        f.output->setCaption(wps ? OutputCaptionWps : OutputCaptionWord);
+    }
+    if (f.abbreviation) {
+        try {
+            loadListCombo(*f.abbreviation, ".jg");
+        } catch (const std::exception& error) {
+            ui::Application::current().showException(error);
+        }
+    }
+    sysclock::Date today = sysclock::today();
+    if (f.numberYear)
+        f.numberYear->setText(std::to_string(today.year));
+    if (f.issueDate)
+        f.issueDate->setText(IssueDateText(today.year, today.month, today.day));
+    if (f.dateYear && f.dateMonth && f.dateDay)
+        selectDate(*f.dateYear, *f.dateMonth, *f.dateDay, today.year, today.month, today.day);
+}
+
+void ShowNextSerial(const ui::ComboBox& abbreviation, ui::Edit& serial) {
+    serial.setText(nextSerial(paths().IniPath, SerialSection, abbreviation.text()));
+}
+
+void loadListCombo(ui::ComboBox& combo, const std::string& suffix) {
+    combo.setItems(readListFile(listFilePath(suffix)));
+}
+
+void EditAbbreviationList(ui::Form& owner, ui::ComboBox& abbreviation) {
+    if (showListEditor<TForm18>(owner))
+        loadListCombo(abbreviation, ".jg");
+}
+
+void AddAttachment(ui::Memo& attachments) {
+    auto name = ui::inputQuery("添加附件", std::string("请输入要添加的附件名称：") + InputPromptPadding, "");
+    if (!name)
+        return;
+    attachments.setText(withAttachmentAdded(attachments.text(), text::trimmed(*name)));
+    attachments.scrollToEnd();
+}
+
+} // namespace composer

@@ -1,0 +1,102 @@
+#include "composer/output/AutomationEditor.h"
+
+#include "platform/automation/Font.h"
+#include "platform/automation/Paragraphs.h"
+#include "platform/automation/Range.h"
+#include "platform/automation/Shapes.h"
+
+namespace composer {
+
+namespace {
+
+constexpr int RelativeToPage = 1;
+constexpr int SingleSpacing = 0;
+
+// Font properties in the order the hosts take them: name, size, bold, colour, width.
+void apply(const automation::Font& target, const FontChange& font) {
+    if (font.name)
+        target.setName(*font.name);
+    if (font.size)
+        target.setSize(static_cast<float>(*font.size));
+    if (font.bold)
+        target.setBold(*font.bold);
+    if (font.color)
+        target.setColor(*font.color);
+    if (font.scaling)
+        target.setScaling(*font.scaling);
+}
+
+} // namespace
+
+automation::Range AutomationEditor::paragraph(int n) const {
+    return m_document.Paragraphs().Item(n).Range();
+}
+
+automation::Range AutomationEditor::shapeText(int shape) const {
+    return m_document.Shapes().Item(shape).TextFrame().TextRange();
+}
+
+void AutomationEditor::insertBefore(int n, const std::string& text) {
+    paragraph(n).InsertBefore(text);
+}
+
+void AutomationEditor::insertAfter(int n, const std::string& text) {
+    paragraph(n).InsertAfter(text);
+}
+
+void AutomationEditor::setFont(int n, const FontChange& font) {
+    apply(paragraph(n).Font(), font);
+}
+
+void AutomationEditor::setAlignment(int n, Alignment alignment) {
+    paragraph(n).ParagraphFormat().setAlignment(static_cast<int>(alignment));
+}
+
+void AutomationEditor::setFirstLineIndentChars(int n, double characters) {
+    paragraph(n).ParagraphFormat().setCharacterUnitFirstLineIndent(static_cast<float>(characters));
+}
+
+void AutomationEditor::setSingleSpacingWithLinesBefore(int n, double lines) {
+    automation::ParagraphFormat format = paragraph(n).ParagraphFormat();
+    format.setLineSpacingRule(SingleSpacing);
+    format.setLineUnitBefore(static_cast<float>(lines));
+}
+
+void AutomationEditor::setRangeFontName(int first, int last, const std::string& name) {
+    m_document.Range(first, last).Font().setName(name);
+}
+
+int AutomationEditor::shapeCount() {
+    return m_document.Shapes().Count();
+}
+
+void AutomationEditor::setShapeName(int shape, const std::string& name) {
+    m_document.Shapes().Item(shape).setName(name);
+}
+
+void AutomationEditor::setShapeText(int shape, const std::string& text) {
+    shapeText(shape).setText(text);
+}
+
+void AutomationEditor::setShapeFont(int shape, const FontChange& font) {
+    apply(shapeText(shape).Font(), font);
+}
+
+void AutomationEditor::setShapeAlignment(int shape, Alignment alignment) {
+    shapeText(shape).ParagraphFormat().setAlignment(static_cast<int>(alignment));
+}
+
+void AutomationEditor::setShapeRelativeToPage(int shape) {
+    m_document.Shapes().Item(shape).setRelativeVerticalPosition(RelativeToPage);
+}
+
+void AutomationEditor::hideShapeOutline(int shape) {
+    m_document.Shapes().Item(shape).Line().setVisible(false);
+}
+
+void AutomationEditor::addLine(double x1, double y1, double x2, double y2) {
+    m_document.Shapes().AddLine(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+                                static_cast<float>(y2));
+}
+
+} // namespace composer

@@ -1,0 +1,27 @@
+#pragma once
+// The word-processor side of one output run: attach to or start the host, open the template with the
+// profile's page layout, give the editor of the new document, and let go of the host.
+
+#include "composer/core/AuthorityProfile.h"
+#include "composer/output/DocumentEditor.h"
+
+#include <memory>
+#include <string>
+
+namespace composer {
+
+class OutputHost {
+public:
+    virtual ~OutputHost() = default;
+    // AttachHost, OpenTemplate and ApplyPageLayout; the editor lives until release() or the end of
+    // the host object.
+    virtual DocumentEditor& open(HostKind host, const std::string& templateName,
+                                 const AuthorityProfile& profile) = 0;
+    // ReleaseHost: the document stays open in the host.
+    virtual void release() = 0;
+};
+
+// The host of the embedded word processor.
+std::unique_ptr<OutputHost> makeWordProcessorHost();
+
+} // namespace composer

@@ -1,0 +1,50 @@
+#pragma once
+// OutputDocument: the output button's handler of every document form. It reads the form's fields and the
+// current profile, prepares the texts, opens the form's template in the chosen word processor and runs
+// the form's slot map on it.
+
+#include "composer/output/DocumentFields.h"
+#include "composer/output/OutputHost.h"
+#include "composer/output/SlotRows.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace ui {
+class Form;
+class Memo;
+} // namespace ui
+
+namespace composer {
+
+// The output button's captions; the caption carries the host kind (HostKind).
+inline constexpr const char* OutputCaptionWord = "输出到Word >>";
+inline constexpr const char* OutputCaptionWps = "输出到Wps >>";
+
+// What one form gives the shared procedure: its templates and slot maps per host. The WPS copy may
+// take another template when the copy-to field is filled.
+struct OutputPlan {
+    std::string wordTemplate;
+    SlotMap wordRows;
+    std::string wpsTemplate;
+    std::string wpsTemplateWithCopyTo; // empty: wpsTemplate
+    SlotMap wpsRows;
+    SlotMap wpsRowsWithCopyTo;
+};
+
+// The word processor that output runs use; tests put their own in.
+using OutputHostFactory = std::function<std::unique_ptr<OutputHost>()>;
+void setOutputHostFactory(OutputHostFactory factory);
+
+// TrimBodyLines: trims every line of the body, letting pending messages through between lines.
+void TrimBodyLines(ui::Memo& body);
+
+// Reads the form's fields and the profile into the values the slot rows use; widens a bare secrecy
+// level in the level combo (FormatSecrecyMark) and remembers the serial (RememberSerial).
+OutputValues prepareOutput(const DocumentFields& fields);
+
+// The whole run. A damaged template set ends the program after its message.
+void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPlan& plan);
+
+} // namespace composer

@@ -1,0 +1,36 @@
+#pragma once
+// What one output run has read and prepared before it touches the document: the profile, the form's
+// fields after the placeholders, and the texts built from them.
+
+#include "composer/core/AuthorityProfile.h"
+#include "composer/output/DocumentTexts.h"
+
+#include <string>
+#include <vector>
+
+namespace composer {
+
+struct OutputValues {
+    AuthorityProfile profile;
+    DocumentStyle style = DocumentStyle::Administrative;
+    HostKind host = HostKind::Word;
+
+    std::string abbreviation;
+    std::string numberYear;
+    std::string serial;
+    std::string level; // as widened by FormatSecrecyMark
+    std::string mark;
+    std::string urgency;
+    std::string title;
+    std::string recipients;
+    std::string body; // lines joined by CR
+    std::string subject;
+    std::string copyTo;
+    std::string copies;
+    std::string note;
+    DateFields date;
+    std::vector<std::string> attachments;
+    IssueLine issueLine;
+};
+
+} // namespace composer

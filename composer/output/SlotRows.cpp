@@ -1,0 +1,188 @@
+#include "composer/output/SlotRows.h"
+
+#include "composer/output/TemplateCheck.h"
+#include "platform/text/Convert.h"
+
+namespace composer {
+
+namespace {
+
+constexpr int Red = 255;
+constexpr const char* MarkFont = "黑体";
+
+bool administrative(const OutputValues& v) {
+    return v.style == DocumentStyle::Administrative;
+}
+
+int shapeNumber(ShapeRef shape, DocumentEditor& doc) {
+    return shape.index == ShapeRef::Last ? doc.shapeCount() : shape.index;
+}
+
+} // namespace
+
+namespace slot {
+
+SlotRow copiesLine(int paragraph) {
+    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
+        if (v.copies.empty())
+            return;
+        doc.insertAfter(paragraph, "\r（共印" + v.copies + "份）");
+        doc.setAlignment(paragraph + 1, Alignment::Right);
+    };
+}
+
+SlotRow issueLine(int paragraph, IssueLineLead lead, bool leftAligned) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        bool blanks = lead == IssueLineLead::BlanksInAdministrativeStyle && administrative(v);
+        doc.insertBefore(paragraph, (blanks ? "  " : "") + v.issueLine.text);
+        if (leftAligned)
+            doc.setAlignment(paragraph, Alignment::Left);
+        if (v.issueLine.condensed)
+            doc.setFont(paragraph, FontChange::scaled(85));
+    };
+}
+
+SlotRow copyToAbove(int paragraph) {
+    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
+        if (v.copyTo.empty())
+            return;
+        doc.insertBefore(paragraph, "\r");
+        doc.insertBefore(paragraph, "抄送：" + v.copyTo + "。");
+        doc.setFont(paragraph, FontChange::scaled(100));
+    };
+}
+
+SlotRow copyToInto(int paragraph) {
+    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
+        doc.insertBefore(paragraph, "抄送：" + v.copyTo + "。");
+        doc.setFont(paragraph, FontChange::scaled(100));
+    };
+}
+
+SlotRow zeroLengthLine() {
+    return [](const OutputValues&, DocumentEditor& doc) { doc.addLine(0, 0, 0, 0); };
+}
+
+SlotRow subjectLine(int paragraph, LabelOffsets label) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        doc.insertAfter(paragraph, "主题词：" + v.subject);
+        doc.setFont(paragraph + 1, FontChange::named(v.profile.btzt));
+        auto [first, last] = administrative(v) ? label.administrative : label.party;
+        doc.setRangeFontName(first, last, MarkFont);
+    };
+}
+
+SlotRow noteLine(int paragraph) {
+    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
+        if (!v.note.empty())
+            doc.insertBefore(paragraph, "    （" + v.note + "）\r");
+    };
+}
+
+SlotRow dateLine(int paragraph, bool bodyFontFirst) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        if (bodyFontFirst && administrative(v))
+            doc.setFont(paragraph, FontChange::named(v.profile.zwzt));
+        doc.insertBefore(paragraph, FormatDateLine(v.style, v.date, v.profile.section));
+    };
+}
+
+SlotRow attachmentBlock(int paragraph) {
+    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
+        auto block = composer::attachmentBlock(v.attachments);
+        if (!block)
+            return;
+        doc.setFirstLineIndentChars(paragraph, block->firstLineIndent);
+        for (const std::string& text : block->insertions)
+            doc.insertBefore(paragraph, text);
+    };
+}
+
+SlotRow bodyText(int paragraph) {
+    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
+        doc.insertBefore(paragraph, v.body + "\r");
+    };
+}
+
+SlotRow recipientsLine(int paragraph) {
+    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
+        doc.insertBefore(paragraph, "\r" + v.recipients + "：");
+    };
+}
+
+SlotRow titleLine(int paragraph) {
+    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
+        doc.insertAfter(paragraph, v.title);
+        FontChange title = FontChange::named(v.profile.btzt);
+        title.size = text::toInteger(v.profile.btsize);
+        doc.setFont(paragraph + 1, title);
+        doc.setAlignment(paragraph + 1, Alignment::Center);
+    };
+}
+
+SlotRow documentNumber(int paragraph) {
+    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
+        doc.insertBefore(paragraph, v.abbreviation + "〔" + v.numberYear + "〕" + v.serial + "号");
+        doc.setAlignment(paragraph, Alignment::Center);
+    };
+}
+
+SlotRow secrecyMarks(int first, int second) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        MarksParagraphs marks = marksParagraphs(v.level, v.mark, v.urgency);
+        if (!marks.first.empty())
+            doc.insertBefore(first, marks.first);
+        if (!marks.second.empty())
+            doc.insertBefore(second, marks.second);
+        for (int paragraph : {first, second}) {
+            doc.setAlignment(paragraph, Alignment::Right);
+            doc.setFont(paragraph, FontChange::named(MarkFont));
+        }
+    };
+}
+
+SlotRow redLineAdjust(int paragraph, int AuthorityProfile::*index) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        if (auto lines = redLineSpaceBefore(v.profile.*index))
+            doc.setSingleSpacingWithLinesBefore(paragraph, *lines);
+    };
+}
+
+SlotRow masthead(ShapeRef shape, const char* suffix, MastheadAnchoring anchoring) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        int n = shapeNumber(shape, doc);
+        doc.setShapeText(n, v.profile.section + suffix);
+        FontChange font = FontChange::named(v.profile.fwzt);
+        font.size = text::toInteger(v.profile.fontsize);
+        font.bold = v.profile.fwbold;
+        font.color = Red;
+        font.scaling = text::toInteger(v.profile.fontbl);
+        doc.setShapeFont(n, font);
+        doc.setShapeAlignment(n, Alignment::Distribute);
+        if (anchoring == MastheadAnchoring::ToPage)
+            doc.setShapeRelativeToPage(n);
+        doc.hideShapeOutline(n);
+    };
+}
+
+SlotRow shapeNames(std::vector<ShapeName> always, std::vector<ShapeName> partyOnly) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        for (const ShapeName& s : always)
+            doc.setShapeName(shapeNumber(s.shape, doc), s.name);
+        if (administrative(v))
+            return;
+        for (const ShapeName& s : partyOnly)
+            doc.setShapeName(shapeNumber(s.shape, doc), s.name);
+    };
+}
+
+SlotRow templateSizeCheck() {
+    return [](const OutputValues& v, DocumentEditor&) {
+        if (administrative(v))
+            VerifyTemplateSizes();
+    };
+}
+
+} // namespace slot
+
+} // namespace composer

@@ -1,0 +1,82 @@
+#pragma once
+// The steps that fill a template's paragraphs, cells and shapes, each made for the paragraph or shape
+// numbers of one form's slot map. A form's output is a list of these rows, run from the last slot of the
+// template upward so that every lower paragraph number and character offset stays as the template has it.
+
+#include "composer/output/DocumentEditor.h"
+#include "composer/output/OutputValues.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace composer {
+
+using SlotRow = std::function<void(const OutputValues&, DocumentEditor&)>;
+using SlotMap = std::vector<SlotRow>;
+
+// The characters [first, last) that the subject label "主题词：" occupies in each style.
+struct LabelOffsets {
+    std::pair<int, int> administrative;
+    std::pair<int, int> party;
+};
+
+// A shape number: a fixed one, or the last shape of the document.
+struct ShapeRef {
+    static constexpr int Last = 0;
+    int index = Last;
+};
+
+struct ShapeName {
+    const char* name;
+    ShapeRef shape;
+};
+
+namespace slot {
+
+// "（共印N份）" in the paragraph behind the slot, right-aligned; nothing without copies.
+SlotRow copiesLine(int paragraph);
+// The printing-office line, condensed to 85 % for long names; `leadingBlanks` puts two blanks in front
+// in administrative style, `leftAligned` aligns the paragraph left.
+enum class IssueLineLead { None, BlanksInAdministrativeStyle };
+SlotRow issueLine(int paragraph, IssueLineLead lead = IssueLineLead::None, bool leftAligned = false);
+// "抄送：…。" in a new paragraph above the slot's text; nothing without copy-to units.
+SlotRow copyToAbove(int paragraph);
+// "抄送：…。" into the template's own copy-to paragraph.
+SlotRow copyToInto(int paragraph);
+// A line of no length, as one host's template asks for after the printing line.
+SlotRow zeroLengthLine();
+// "主题词：" + the words behind the slot, in the title font, with the label in 黑体.
+SlotRow subjectLine(int paragraph, LabelOffsets label);
+// The note "（…）" above the slot; nothing without a note.
+SlotRow noteLine(int paragraph);
+// The signing date (FormatDateLine); `bodyFontFirst` sets the body font on the slot first in
+// administrative style.
+SlotRow dateLine(int paragraph, bool bodyFontFirst = false);
+// InsertAttachmentBlock.
+SlotRow attachmentBlock(int paragraph);
+// The body's lines above the slot.
+SlotRow bodyText(int paragraph);
+// A blank line, then the main recipients followed by "：".
+SlotRow recipientsLine(int paragraph);
+// The title behind the slot, in the title font and size, centred.
+SlotRow titleLine(int paragraph);
+// abbreviation〔year〕serial号, centred.
+SlotRow documentNumber(int paragraph);
+// The secrecy and urgency marks, right-aligned in 黑体.
+SlotRow secrecyMarks(int first, int second);
+// ApplyRedLineAdjust with the profile's index for this kind of document.
+SlotRow redLineAdjust(int paragraph, int AuthorityProfile::*index);
+// WriteMasthead: the profile's name + suffix in the masthead text box.
+enum class MastheadAnchoring { AsTemplate, ToPage };
+SlotRow masthead(ShapeRef shape, const char* suffix,
+                 MastheadAnchoring anchoring = MastheadAnchoring::AsTemplate);
+// NameMastheadShapes; the party names only in party style.
+SlotRow shapeNames(std::vector<ShapeName> always, std::vector<ShapeName> partyOnly);
+// VerifyTemplateSizes in administrative style.
+SlotRow templateSizeCheck();
+
+} // namespace slot
+
+} // namespace composer

@@ -1,0 +1,40 @@
+#include "composer/output/AutomationEditor.h"
+#include "composer/output/HostSession.h"
+#include "composer/output/OutputHost.h"
+
+#include <optional>
+
+namespace composer {
+
+namespace {
+
+// The embedded word processor as the output procedure's host: the host steps around the editor.
+class WordProcessorHost : public OutputHost {
+public:
+    DocumentEditor& open(HostKind host, const std::string& templateName,
+                         const AuthorityProfile& profile) override {
+        m_application = AttachHost(host);
+        automation::Document document = OpenTemplate(*m_application, templateName);
+        m_editor.emplace(document);
+        ApplyPageLayout(*m_application, document, profile, host);
+        return *m_editor;
+    }
+
+    // The references are let go here; the form minimises itself after.
+    void release() override {
+        m_editor.reset();
+        m_application.reset();
+    }
+
+private:
+    std::optional<automation::Application> m_application;
+    std::optional<AutomationEditor> m_editor;
+};
+
+} // namespace
+
+std::unique_ptr<OutputHost> makeWordProcessorHost() {
+    return std::make_unique<WordProcessorHost>();
+}
+
+} // namespace composer

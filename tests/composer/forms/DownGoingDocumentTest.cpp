@@ -1,0 +1,161 @@
+// The down-going form end to end: the form filled on the headless backend, the document made by the
+// embedded word processor from the installed templates, and the saved .docx read back paragraph by
+// paragraph.
+
+#include "composer/core/ProcessPaths.h"
+#include "composer/forms/TForm2.h"
+#include "platform/automation/Application.h"
+#include "platform/automation/Automation.h"
+#include "platform/automation/Font.h"
+#include "platform/automation/Paragraphs.h"
+#include "platform/automation/Range.h"
+#include "platform/automation/Shapes.h"
+#include "platform/clock/SystemClock.h"
+#include "platform/ini/IniFile.h"
+#include "platform/wordproc/HandOff.h"
+#include "tests/platform/ui/HeadlessFixture.h"
+#include "tests/support/TempFolder.h"
+
+using namespace composer;
+using testsupport::TempFolder;
+
+class DownGoingDocument : public HeadlessTest {
+protected:
+    DownGoingDocument() {
+        sysclock::fixToday({2026, 12, 9});
+        paths().DataFolder = m_data.path().string();
+        paths().IniPath = m_data.file("dqx.ini");
+        wordproc::setDraftsFolder(m_data.file("drafts"));
+        wordproc::setHandOffOpening(wordproc::HandOffOpening::Suppressed);
+        wordproc::setHandOffObserver([this](const std::string& path) { drafts.push_back(path); });
+        m_data.write("dqx.ini.jg", "");
+        profile("xz", "1");
+    }
+    ~DownGoingDocument() override {
+        wordproc::setHandOffObserver({});
+        sysclock::releaseToday();
+    }
+    void profile(const char* key, const char* value) {
+        ini::IniFile settings(paths().IniPath);
+        settings.writeString("dqx", "fwjg", "某某市人民政府");
+        settings.writeString("某某市人民政府", key, value);
+    }
+    // Fills the form as a clerk would and presses the output button; returns the saved document.
+    automation::Document produce(bool party, bool withCopyTo) {
+        paths().TemplateFolder = std::string(DQX_BUILT_TEMPLATES) + (party ? "/dang" : "");
+        profile("xz", party ? "0" : "1");
+        profile("name", "某某市人民政府办公室");
+        TForm2& form = ui::createForm<TForm2>(nullptr);
+        form.ComboBox1.setText("某府");
+        form.Edit4.setText("12");
+        form.ComboBox13.setText("机密");
+        form.ComboBox14.setText("一年");
+        form.ComboBox15.setText("特  急");
+        form.Edit7.setText("关于做好冬季安全生产工作的通知");
+        form.Edit11.setText("各区县人民政府");
+        form.Memo2.setText("第一段。\r\n第二段。");
+        form.fj.setText("1．检查表\r\n2．名单");
+        form.Edit5.setText("此件公开发布");
+        form.Edit8.setText("安全生产 通知");
+        form.Edit9.setText(withCopyTo ? "市委办公室" : "");
+        form.Edit10.setText("100");
+        user([&] { form.Button5.click(); });
+        EXPECT_EQ(drafts.size(), 1u) << (messages.empty() ? "" : messages.back());
+        EXPECT_EQ(form.windowState(), ui::WindowState::Minimised);
+        return automation::CreateObject("word.Application").Documents().Open(drafts.back());
+    }
+    static std::string text(const automation::Document& doc, int n) {
+        std::string t = doc.Paragraphs().Item(n).Range().text();
+        while (!t.empty() && (t.back() == '\r' || t.back() == '\a'))
+            t.pop_back();
+        return t;
+    }
+
+    TempFolder m_data;
+    std::vector<std::string> drafts;
+};
+
+TEST_F(DownGoingDocument, WordAdministrativeStyleLandsInEverySlot) {
+    automation::Document doc = produce(false, true);
+    EXPECT_EQ(text(doc, 1), "机密★一年");
+    EXPECT_EQ(text(doc, 2), "特  急");
+    EXPECT_EQ(doc.Paragraphs().Item(1).Range().ParagraphFormat().alignment(), 2);
+    EXPECT_EQ(doc.Paragraphs().Item(1).Range().Font().nameFarEast(), "黑体");
+    EXPECT_EQ(text(doc, 7), "某府〔2026〕12号");
+    EXPECT_EQ(doc.Paragraphs().Item(7).Range().ParagraphFormat().alignment(), 1);
+    EXPECT_EQ(text(doc, 10), "关于做好冬季安全生产工作的通知");
+    EXPECT_EQ(doc.Paragraphs().Item(10).Range().Font().size(), 22);
+    EXPECT_EQ(text(doc, 11), "");
+    EXPECT_EQ(text(doc, 12), "各区县人民政府：");
+    EXPECT_EQ(text(doc, 13), "第一段。");
+    EXPECT_EQ(text(doc, 14), "第二段。");
+    EXPECT_EQ(text(doc, 15), "");
+    EXPECT_EQ(text(doc, 16), "");
+    EXPECT_EQ(text(doc, 17), "    附件：1．检查表");
+    EXPECT_EQ(text(doc, 18), "          2．名单");
+    EXPECT_EQ(text(doc, 21), "二○二六年十二月九日");
+    EXPECT_EQ(text(doc, 22), "    （此件公开发布）");
+    EXPECT_EQ(text(doc, 25), "主题词：安全生产 通知");
+    EXPECT_EQ(text(doc, 26), "抄送：市委办公室。");
+    EXPECT_EQ(text(doc, 27), "某某市人民政府办公室            " + std::string(" 2026年12月9日印发"));
+    EXPECT_EQ(text(doc, 28), "（共印100份）");
+    EXPECT_EQ(doc.Paragraphs().Item(28).Range().ParagraphFormat().alignment(), 2);
+    automation::Shapes shapes = doc.Shapes();
+    ASSERT_EQ(shapes.Count(), 3);
+    EXPECT_EQ(shapes.Item(1).name(), "BTBX");
+    EXPECT_EQ(shapes.Item(2).name(), "GWXH");
+    EXPECT_EQ(shapes.Item(3).name(), "WJBT");
+    automation::Range masthead = shapes.Item(3).TextFrame().TextRange();
+    EXPECT_EQ(masthead.text().substr(0, masthead.text().find('\r')), "某某市人民政府文件");
+    EXPECT_EQ(masthead.Font().color(), 255);
+    EXPECT_EQ(masthead.Font().scaling(), 75);
+}
+
+TEST_F(DownGoingDocument, PartyStyleDatesInDigitsAndNamesTheStar) {
+    automation::Document doc = produce(true, true);
+    EXPECT_EQ(text(doc, 21), "某某市人民政府");
+    EXPECT_EQ(text(doc, 22), "2026年12月9日");
+    EXPECT_EQ(text(doc, 28), "某某市人民政府办公室" + std::string(16, ' ') + " 2026年12月9日印发");
+    automation::Shapes shapes = doc.Shapes();
+    ASSERT_EQ(shapes.Count(), 8);
+    std::vector<std::string> names;
+    for (int i = 1; i <= shapes.Count(); ++i)
+        names.push_back(shapes.Item(i).name());
+    EXPECT_EQ(names, (std::vector<std::string>{"BTBX", "GWXH", "Spacer3", "Spacer4", "Spacer5", "DANG1",
+                                               "DANG2", "WJBT"}));
+}
+
+TEST_F(DownGoingDocument, WpsWithoutCopyToKeepsTheTemplateShapeNumbers) {
+    profile("wwww", "wps");
+    automation::Document doc = produce(false, false);
+    EXPECT_EQ(text(doc, 25), "主题词：安全生产 通知");
+    EXPECT_EQ(text(doc, 26), "某某市人民政府办公室            " + std::string(" 2026年12月9日印发"));
+    EXPECT_EQ(text(doc, 27), "（共印100份）");
+    automation::Shapes shapes = doc.Shapes();
+    std::vector<std::string> names;
+    for (int i = 1; i <= shapes.Count(); ++i)
+        names.push_back(shapes.Item(i).name());
+    // The line of no length drawn after the printing line comes last; the template's shapes keep their
+    // numbers and their names.
+    ASSERT_EQ(names.size(), 6u);
+    EXPECT_EQ(names[0], "BTBX");
+    EXPECT_EQ(names[1], "GWXH");
+    EXPECT_EQ(names[4], "WJBT");
+    automation::Range masthead = shapes.Item(5).TextFrame().TextRange();
+    EXPECT_EQ(masthead.text().substr(0, masthead.text().find('\r')), "某某市人民政府文件");
+    EXPECT_EQ(shapes.Item(6).width(), 0);
+}
+
+TEST_F(DownGoingDocument, WpsWithCopyToUsesTheTemplatesCopyToLine) {
+    profile("wwww", "wps");
+    automation::Document doc = produce(false, true);
+    EXPECT_EQ(text(doc, 26), "抄送：市委办公室。");
+    EXPECT_EQ(text(doc, 27), "  某某市人民政府办公室            " + std::string(" 2026年12月9日印发"));
+    EXPECT_EQ(doc.Paragraphs().Item(27).Range().ParagraphFormat().alignment(), 0);
+    EXPECT_EQ(text(doc, 28), "（共印100份）");
+    EXPECT_EQ(doc.Paragraphs().Item(28).Range().ParagraphFormat().alignment(), 2);
+    automation::Shapes shapes = doc.Shapes();
+    EXPECT_EQ(shapes.Item(2).name(), "BTBX");
+    EXPECT_EQ(shapes.Item(3).name(), "GWXH");
+    EXPECT_EQ(shapes.Item(5).name(), "WJBT");
+}
