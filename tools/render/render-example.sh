@@ -1,36 +1,51 @@
 #!/usr/bin/env bash
 # Renders a filled example document to PNG pages, to look at it as a clerk would:
-#   tools/render/render-example.sh [administrative|party|wps] [build folder] [output folder]
-# It runs the down-going form's script test of that style through the UI script driver, converts the
-# produced .docx to PDF with LibreOffice and the pages to PNG with pdftoppm.
+#   tools/render/render-example.sh [KIND] [build folder] [output folder]
+# It runs the kind's script test through the UI script driver, converts each produced .docx to PDF with
+# LibreOffice and the pages to PNG with pdftoppm. Without arguments it lists the kinds.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
-style=${1:-administrative}
-build=${2:-$top/build}
-out=${3:-$build/example-$style}
-scripts=$top/tests/scripts/downgoing
-case $style in
-    administrative) script=word_administrative.script; today=2026-12-09 ;;
-    party) script=party_word.script; today=2026-01-05 ;;
-    wps) script=wps_both_templates.script; today=2026-11-20 ;;
-    *) echo "unknown style: $style" >&2; exit 2 ;;
-esac
+scripts=$top/tests/scripts
 
-data=$(mktemp -d)
-trap 'rm -rf "$data"' EXIT
-mkdir -p "$data/dqx" "$out"
-cp -r "$build/templates/built/." "$data/dqx/"
-for seed in "$scripts/$style"/*.utf8; do
-    iconv -f UTF-8 -t GB18030 -o "$data/dqx/$(basename "${seed%.utf8}")" "$seed"
+# One line per kind: the kind, the script folder, the script, its data folder, the date it runs on.
+examples() {
+    cat <<'TABLE'
+administrative  downgoing  word_administrative.script  administrative  2026-12-09
+party           downgoing  party_word.script           party           2026-01-05
+wps             downgoing  wps_both_templates.script   wps             2026-11-20
+TABLE
+}
+
+kind=${1:-}
+if [ -z "$kind" ]; then
+    echo "usage: $0 KIND [build folder] [output folder]; the kinds:" >&2
+    examples | awk '{print "  " $1}' >&2
+    exit 2
+fi
+read -r _ folder script data today < <(examples | awk -v k="$kind" '$1 == k') || true
+if [ -z "${folder:-}" ]; then
+    echo "unknown kind: $kind (run without arguments for the list)" >&2
+    exit 2
+fi
+build=${2:-$top/build}
+out=${3:-$build/example-$kind}
+
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+mkdir -p "$home/dqx" "$out"
+cp -r "$build/templates/built/." "$home/dqx/"
+for seed in "$scripts/$folder/$data"/*.utf8; do
+    [ -e "$seed" ] || continue
+    iconv -f UTF-8 -t GB18030 -o "$home/dqx/$(basename "${seed%.utf8}")" "$seed"
 done
 
-XDG_DATA_HOME=$data "$build/tools/dqx-script/dqx-script" --today "$today" "$scripts/$script" |
-    sed -n 's/^document: //p' > "$data/documents"
+XDG_DATA_HOME=$home "$build/tools/dqx-script/dqx-script" --today "$today" "$scripts/$folder/$script" |
+    sed -n 's/^document: //p' > "$home/documents"
 n=0
 while read -r document; do
     n=$((n + 1))
     cp "$document" "$out/example-$n.docx"
     libreoffice --headless --convert-to pdf --outdir "$out" "$out/example-$n.docx" >/dev/null 2>&1
     pdftoppm -png -r 80 "$out/example-$n.pdf" "$out/example-$n-page"
-done < "$data/documents"
+done < "$home/documents"
 ls "$out"/*.png
