@@ -7,6 +7,7 @@ namespace composer {
 
 void writeAuthorityProfile(ini::IniFile& settings, const AuthorityProfile& profile) {
     const std::string& section = profile.section;
+    ini::IniFile::WriteGroup group(settings);
     settings.writeString(section, "name", profile.name);
     settings.writeString(MainSection, CurrentProfileKey, section);
     settings.writeString(section, "fontsize", profile.fontsize);
@@ -27,6 +28,7 @@ void writeAuthorityProfile(ini::IniFile& settings, const AuthorityProfile& profi
     settings.writeInteger(section, "jyfx", profile.jyfx);
     settings.writeInteger(section, "jbfx", profile.jbfx);
     settings.writeString(section, "wwww", profile.wwww);
+    group.commit();
 }
 
 } // namespace composer

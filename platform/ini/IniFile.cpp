@@ -5,6 +5,8 @@
 #include "platform/text/Encoding.h"
 #include "platform/text/TextFile.h"
 
+#include <filesystem>
+
 namespace ini {
 
 namespace {
@@ -61,21 +63,60 @@ IniFile& IniFile::operator=(IniFile&&) noexcept = default;
 
 void IniFile::reload() {
     std::string bytes;
+    m_loaded.reset();
     try {
         bytes = text::readBinaryFile(m_path);
+        m_loaded = bytes;
     } catch (const text::FileError&) {
-        // A missing or unreadable file reads as empty: every reader gets its default.
+        // A missing or unreadable file reads as empty: every reader gets its default. Only a missing one
+        // counts as known to be empty; a write over an unreadable one is always tried, so that it fails.
+        std::error_code ignored;
+        if (!std::filesystem::exists(m_path, ignored))
+            m_loaded = std::string();
     }
     m_document = std::make_unique<IniDocument>(bytes);
 }
 
 void IniFile::commit() {
+    if (m_grouped)
+        return;
+    std::string bytes = m_document->bytes();
+    if (m_loaded && bytes == *m_loaded)
+        return;
     try {
-        text::writeBinaryFileAtomically(m_path, m_document->bytes());
+        text::writeBinaryFileAtomically(m_path, bytes);
     } catch (const text::FileError&) {
         reload();
         throw Error("Unable to write to " + m_path);
     }
+    m_loaded = std::move(bytes);
+}
+
+void IniFile::beginGroup() {
+    reload();
+    m_grouped = true;
+}
+
+void IniFile::endGroup(bool keep) {
+    m_grouped = false;
+    if (keep)
+        commit();
+    else
+        reload();
+}
+
+IniFile::WriteGroup::WriteGroup(IniFile& file) : m_file(file) {
+    m_file.beginGroup();
+}
+
+IniFile::WriteGroup::~WriteGroup() {
+    if (m_open)
+        m_file.endGroup(false);
+}
+
+void IniFile::WriteGroup::commit() {
+    m_open = false;
+    m_file.endGroup(true);
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key,
@@ -134,8 +175,15 @@ void IniFile::checkKeyName(std::string_view key) {
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
     checkSectionName(section);
     checkKeyName(key);
-    reload();
-    m_document->setValue(section, key, onOneLine(value));
+    if (!m_grouped)
+        reload();
+    const std::string line = onOneLine(value);
+    // A key that already holds these bytes (blanks around them aside) reads the same after the write:
+    // the file keeps its own spelling of the line and is not rewritten.
+    if (auto raw = m_document->rawValue(section, key);
+        raw && withoutBlanks(*raw) == withoutBlanks(text::utf8ToGb18030(line)))
+        return;
+    m_document->setValue(section, key, line);
     commit();
 }
 
@@ -148,13 +196,15 @@ void IniFile::writeBool(std::string_view section, std::string_view key, bool val
 }
 
 void IniFile::eraseSection(std::string_view section) {
-    reload();
+    if (!m_grouped)
+        reload();
     m_document->eraseSection(section);
     commit();
 }
 
 void IniFile::deleteKey(std::string_view section, std::string_view key) {
-    reload();
+    if (!m_grouped)
+        reload();
     m_document->deleteKey(section, key);
     commit();
 }

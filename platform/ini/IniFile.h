@@ -3,6 +3,7 @@
 // without regard to case, values trimmed as the system reads them, every write on disk at once.
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,9 +21,12 @@ public:
 };
 
 // One settings file. The file is read when the object is made and again before every write, so that a
-// write never loses what another writer put there; a missing or unreadable file reads as empty.
+// write never loses what another writer put there; a missing or unreadable file reads as empty. A write
+// that leaves the file's bytes as they are does not touch the file.
 class IniFile {
 public:
+    class WriteGroup;
+
     explicit IniFile(std::string path);
     ~IniFile();
     IniFile(IniFile&&) noexcept;
@@ -65,9 +69,32 @@ public:
 private:
     void reload();
     void commit();
+    void beginGroup();
+    void endGroup(bool keep);
 
     std::string m_path;
     std::unique_ptr<IniDocument> m_document;
+    std::optional<std::string> m_loaded; // the file's bytes as last read; none when it could not be read
+    bool m_grouped = false;
+};
+
+// Makes the writes to one IniFile while it lives a single change on disk: the file is read once when the
+// group starts, every write and erase goes to memory (reads through the same IniFile see them), and
+// commit() puts them on disk as one atomic rewrite. A group that ends without commit(), say because a
+// write threw, leaves the file as it was and the IniFile as the file is.
+class IniFile::WriteGroup {
+public:
+    explicit WriteGroup(IniFile& file);
+    ~WriteGroup();
+    WriteGroup(const WriteGroup&) = delete;
+    WriteGroup& operator=(const WriteGroup&) = delete;
+
+    // Throws Error when the file cannot be written; nothing of the group is on disk then.
+    void commit();
+
+private:
+    IniFile& m_file;
+    bool m_open = true;
 };
 
 } // namespace ini

@@ -13,6 +13,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace composer;
 using Names = std::vector<std::string>;
@@ -93,4 +94,20 @@ TEST(ProfileWriter, WritesEveryKeyAsItStandsAndMakesTheProfileCurrent) {
               "zwzt=标准公文_仿宋\r\nzwsize=16\r\ntop=\r\nfoot=35\r\nleft=28\r\n"
               "right=26\r\nxxfx=-1\r\nsxfx=1\r\njyfx=1\r\njbfx=3\r\nwwww=wps\r\n"
               "[dqx]\r\nfwjg=某局\r\n");
+}
+
+TEST(ProfileWriter, ASaveThatCannotBeWrittenLeavesTheFileAsItWasBefore) {
+    testsupport::TempFolder dir;
+    const std::string before =
+        text::utf8ToGb18030("[dqx]\r\nfwjg=某局\r\n[某局]\r\nname=旧名称\r\ntop=37\r\n");
+    const std::string path = dir.write("dqx.ini", before);
+    ::chmod(path.c_str(), 0444);
+    ini::IniFile settings(path);
+    AuthorityProfile p;
+    p.section = "某局";
+    p.name = "新名称";
+    p.top = "30";
+    EXPECT_THROW(writeAuthorityProfile(settings, p), ini::Error);
+    EXPECT_EQ(dir.read("dqx.ini"), before) << "not one key of the profile is written";
+    EXPECT_EQ(settings.readString("某局", "name", ""), "旧名称");
 }

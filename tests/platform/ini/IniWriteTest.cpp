@@ -3,6 +3,7 @@
 #include "platform/text/Encoding.h"
 #include "tests/support/TempFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -122,4 +123,72 @@ TEST(IniWrite, LargeFileKeepsEverything) {
     std::string after = dir.read("dqx.ini");
     EXPECT_EQ(after.size(), big.size() - 100 + 7);
     EXPECT_EQ(IniFile(dir.file("dqx.ini")).readString("s5", "key", ""), "changed");
+}
+
+namespace {
+
+ino_t inodeOf(const std::string& path) {
+    struct stat status {};
+    ::stat(path.c_str(), &status);
+    return status.st_ino;
+}
+
+} // namespace
+
+TEST(IniWrite, AWriteThatChangesNothingLeavesTheFileAlone) {
+    TempFolder dir;
+    std::string path = dir.write("dqx.ini", text::utf8ToGb18030("[jg]\r\n某府 = 12\r\n"));
+    const ino_t before = inodeOf(path);
+    IniFile settings(path);
+    settings.writeString("jg", "某府", "12");
+    settings.deleteKey("jg", "missing");
+    settings.eraseSection("missing");
+    EXPECT_EQ(inodeOf(path), before) << "the file was replaced";
+    IniFile(dir.file("absent.ini")).deleteKey("jg", "x");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("absent.ini"))) << "nothing to write creates nothing";
+    settings.writeString("jg", "某府", "13");
+    EXPECT_NE(inodeOf(path), before);
+}
+
+TEST(IniWrite, AGroupOfWritesReachesTheDiskAtOnceOnCommit) {
+    TempFolder dir;
+    std::string path = dir.write("dqx.ini", "[p]\r\nname=old\r\n");
+    IniFile settings(path);
+    {
+        IniFile::WriteGroup group(settings);
+        settings.writeString("p", "name", "new");
+        settings.writeString("dqx", "fwjg", "p");
+        settings.eraseSection("gone");
+        EXPECT_EQ(settings.readString("p", "name", ""), "new") << "the group's own reads see its writes";
+        EXPECT_EQ(IniFile(path).readString("p", "name", ""), "old") << "nothing on disk before the commit";
+        group.commit();
+    }
+    EXPECT_EQ(dir.read("dqx.ini"), "[p]\r\nname=new\r\n[dqx]\r\nfwjg=p\r\n");
+    settings.writeString("p", "top", "30");
+    EXPECT_EQ(IniFile(path).readString("p", "top", ""), "30") << "after the group, writes go to disk again";
+}
+
+TEST(IniWrite, AGroupThatFailsPartWayLeavesTheFileAsItWas) {
+    TempFolder dir;
+    const std::string original = "[p]\r\nname=old\r\n";
+    std::string path = dir.write("dqx.ini", original);
+    IniFile settings(path);
+    try {
+        IniFile::WriteGroup group(settings);
+        settings.writeString("p", "name", "new");
+        settings.writeString("p", "top", "30");
+        settings.writeString("p", "=bad", "x");
+        group.commit();
+        FAIL() << "the key name is refused";
+    } catch (const ini::Error&) {
+    }
+    EXPECT_EQ(dir.read("dqx.ini"), original);
+    EXPECT_EQ(settings.readString("p", "name", ""), "old") << "the object reads the file again";
+
+    ::chmod(path.c_str(), 0444);
+    IniFile::WriteGroup group(settings);
+    settings.writeString("p", "name", "new");
+    EXPECT_THROW(group.commit(), ini::Error);
+    EXPECT_EQ(dir.read("dqx.ini"), original);
+    EXPECT_EQ(settings.readString("p", "name", ""), "old");
 }
