@@ -25,6 +25,28 @@ int rankOf(std::string_view name, ChildOrder order) {
     return rank; // names the table does not know go last
 }
 
+// The deepest element below the node, walked without recursion (pugixml parses any depth).
+int nestingDepth(pugi::xml_node top) {
+    int depth = 0, deepest = 0;
+    pugi::xml_node node = top.first_child();
+    while (node && node != top) {
+        if (node.type() == pugi::node_element)
+            deepest = std::max(deepest, depth + 1);
+        if (node.first_child()) {
+            node = node.first_child();
+            ++depth;
+            continue;
+        }
+        while (node != top && !node.next_sibling()) {
+            node = node.parent();
+            --depth;
+        }
+        if (node != top)
+            node = node.next_sibling();
+    }
+    return deepest;
+}
+
 } // namespace
 
 const ChildOrder paragraphPropertyOrder = {"w:pStyle",
@@ -165,6 +187,10 @@ void parse(pugi::xml_document& document, std::string_view bytes, const std::stri
     if (!result)
         throw Error(what + "：XML 格式错误（" + result.description() + "，位置 " +
                     std::to_string(result.offset) + "）。");
+    if (nestingDepth(document) > MaxNestingDepth) {
+        document.reset();
+        throw Error(what + "：XML 嵌套层次过深（超过 " + std::to_string(MaxNestingDepth) + " 层）。");
+    }
 }
 
 std::string serialize(const pugi::xml_document& document) {

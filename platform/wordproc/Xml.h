@@ -10,8 +10,13 @@
 
 namespace wordproc::xml {
 
+// The deepest nesting of elements that a part may have. Real documents stay far below it (a table in a
+// table cell costs four levels); the engine's walks recurse once per level and rely on this bound.
+constexpr int MaxNestingDepth = 256;
+
 // Parses a part. Whitespace-only text is kept only where it is an element's sole content (a w:t of
-// blanks). Throws Error("<what>：...") when the bytes are not well-formed XML.
+// blanks). Throws Error("<what>：...") when the bytes are not well-formed XML or nest deeper than
+// MaxNestingDepth.
 void parse(pugi::xml_document& document, std::string_view bytes, const std::string& what);
 
 // The part's bytes: the standard declaration, then the tree without added whitespace.
