@@ -61,40 +61,47 @@ std::string megabytes(std::uint64_t bytes) {
     return std::to_string(bytes >> 20) + " MB";
 }
 
-// The entry's bytes, read in pieces so that no more is held than what was actually inflated. `room` is
-// what the package may still unpack; it shrinks by the entry's size.
-std::string readEntry(zip_t* archive, zip_uint64_t index, const std::string& what, const ZipLimits& limits,
-                      std::uint64_t& room) {
-    zip_stat_t stat;
-    if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
-        fail(what, zip_error_code_zip(zip_get_error(archive)));
-    // The sizes that the headers claim are checked before anything is allocated for them.
-    if (stat.size > limits.partBytes)
-        failWith(what, "文档包过大（部件“" + std::string(stat.name ? stat.name : "") + "”解压后超过 " +
-                           megabytes(limits.partBytes) + "）");
-    if (stat.size > room)
-        failWith(what, "文档包过大（解压后超过 " + megabytes(limits.packageBytes) + "）");
-    EntryFile file(zip_fopen_index(archive, index, 0));
-    if (!file)
-        fail(what, zip_error_code_zip(zip_get_error(archive)));
+// The entry's unpacked bytes, read in pieces so that no more is held than was actually inflated, and
+// never more than the `size` its headers claim.
+std::string inflate(zip_file_t* file, zip_uint64_t size, const std::string& what, const std::string& part) {
     std::string bytes;
-    bytes.reserve(stat.size);
+    bytes.reserve(size);
     char buffer[65536];
     for (;;) {
-        zip_int64_t got = zip_fread(file.get(), buffer, sizeof buffer);
+        zip_int64_t got = zip_fread(file, buffer, sizeof buffer);
         if (got < 0) {
-            int code = zip_error_code_zip(zip_file_get_error(file.get()));
+            int code = zip_error_code_zip(zip_file_get_error(file));
             fail(what, code != ZIP_ER_OK ? code : ZIP_ER_CRC);
         }
         if (got == 0)
             break;
         // Data that inflates to more than its header said is damaged, whatever the checksum says.
-        if (bytes.size() + static_cast<std::size_t>(got) > stat.size)
-            fail(what, ZIP_ER_INCONS);
+        if (bytes.size() + static_cast<std::size_t>(got) > size)
+            failWith(what, "文档包已损坏（部件“" + part + "”解压后比记录的大小长）");
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
-    if (bytes.size() != stat.size)
-        fail(what, ZIP_ER_CRC);
+    if (bytes.size() != size)
+        failWith(what, "文档包已损坏（部件“" + part + "”解压后比记录的大小短）");
+    return bytes;
+}
+
+// The entry's bytes. The sizes that its headers claim are checked before anything is allocated for
+// them: against the limit of a part and against `room`, what the package may still unpack, which then
+// shrinks by the entry's size.
+std::string readEntry(zip_t* archive, zip_uint64_t index, const std::string& what, const ZipLimits& limits,
+                      std::uint64_t& room) {
+    zip_stat_t stat;
+    if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
+        fail(what, zip_error_code_zip(zip_get_error(archive)));
+    const std::string part = stat.name ? stat.name : "";
+    if (stat.size > limits.partBytes)
+        failWith(what, "文档包过大（部件“" + part + "”解压后超过 " + megabytes(limits.partBytes) + "）");
+    if (stat.size > room)
+        failWith(what, "文档包过大（解压后超过 " + megabytes(limits.packageBytes) + "）");
+    EntryFile file(zip_fopen_index(archive, index, 0));
+    if (!file)
+        fail(what, zip_error_code_zip(zip_get_error(archive)));
+    std::string bytes = inflate(file.get(), stat.size, what, part);
     room -= stat.size;
     return bytes;
 }
