@@ -95,6 +95,10 @@ std::string nestedDocumentXml(Nesting kind, int levels) {
     return std::string(DocumentStart) + body + std::string(DocumentEnd);
 }
 
+std::string wideDocumentXml(int paragraphs) {
+    return std::string(DocumentStart) + repeated("<w:p/>", paragraphs) + std::string(DocumentEnd);
+}
+
 std::string withDocumentPart(std::string_view package, const std::string& documentXml) {
     wordproc::Package parts = wordproc::Package::fromBytes(package, "template");
     parts.setPart("word/document.xml", documentXml);

@@ -16,6 +16,9 @@ enum class Nesting { CustomXml, Hyperlink, Table };
 // A document part whose body holds `levels` nested elements of the kind, with one character inside.
 std::string nestedDocumentXml(Nesting kind, int levels);
 
+// A document part of `paragraphs` empty paragraphs: six bytes each, sixteen times that in memory.
+std::string wideDocumentXml(int paragraphs);
+
 // The package with its main document part replaced (the parts keep their order).
 std::string withDocumentPart(std::string_view package, const std::string& documentXml);
 

@@ -1,6 +1,7 @@
 // hostile-input: writes one of the hostile inputs of tests/support/HostileInputs.h to a file.
 //
 //     hostile-input nested customxml|hyperlink|table LEVELS TEMPLATE OUT
+//     hostile-input wide PARAGRAPHS TEMPLATE OUT
 //     hostile-input bomb PARTS MEGABYTES-EACH TEMPLATE OUT
 //     hostile-input claimed BYTES TEMPLATE OUT
 //     hostile-input understated CLAIMED-BYTES MEGABYTES TEMPLATE OUT
@@ -33,6 +34,9 @@ std::string make(const std::vector<std::string>& a) {
         std::string xml = hostile::nestedDocumentXml(kinds.at(a.at(1)), static_cast<int>(number(a.at(2))));
         return hostile::withDocumentPart(text::readBinaryFile(a.at(3)), xml);
     }
+    if (kind == "wide")
+        return hostile::withDocumentPart(text::readBinaryFile(a.at(2)),
+                                         hostile::wideDocumentXml(static_cast<int>(number(a.at(1)))));
     if (kind == "bomb")
         return hostile::inflationBomb(text::readBinaryFile(a.at(3)), static_cast<int>(number(a.at(1))),
                                       number(a.at(2)) << 20);

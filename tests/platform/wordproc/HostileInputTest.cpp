@@ -2,6 +2,7 @@
 // before it costs more than a bounded amount of memory, and never with a crash.
 #include "platform/text/TextFile.h"
 #include "platform/wordproc/Document.h"
+#include "platform/wordproc/DocumentShapes.h"
 #include "platform/wordproc/DocumentText.h"
 #include "platform/wordproc/Error.h"
 #include "platform/wordproc/Package.h"
@@ -51,6 +52,19 @@ TEST(HostileXml, NestingIsAcceptedUpToTheLimitAndRefusedBeyondIt) {
     EXPECT_NO_THROW(wordproc::xml::parse(document, wide + "</a>", "part"));
 }
 
+TEST(HostileXml, AWidePartIsRefusedBeforeItsTreeOutgrowsTheMemoryAllowed) {
+    pugi::xml_document document;
+    std::string wide = hostile::wideDocumentXml(100000);
+    EXPECT_EQ(messageOf([&] { wordproc::xml::parse(document, wide, "part", 1u << 20); }),
+              "part：XML 部件过大（解析需要超过 1 MB 内存）。");
+    EXPECT_FALSE(document.first_child());
+    EXPECT_NO_THROW(wordproc::xml::parse(document, wide, "part", 64u << 20));
+    EXPECT_EQ(document.child("w:document").child("w:body").select_nodes("w:p").size(), 100001u);
+    // The allowance holds for the parse only: the tree grows as edits need.
+    for (int i = 0; i < 100000; ++i)
+        document.child("w:document").child("w:body").append_child("w:p");
+}
+
 TEST(HostileXml, DeeplyNestedDocumentsAreRefusedByName) {
     const std::string base = templateBytes();
     for (auto [kind, levels] : {std::pair{Nesting::CustomXml, 100000}, std::pair{Nesting::Hyperlink, 100000},
@@ -79,6 +93,39 @@ TEST(HostileXml, ADocumentNestedJustWithinTheLimitIsEdited) {
         document->close();
         again->close();
     }
+}
+
+// Text that a comment, a processing instruction or a CDATA section splits is one text, when read and
+// after saving alike.
+TEST(HostileXml, TextSplitByMarkupIsReadWhole) {
+    std::string xml = hostile::nestedDocumentXml(Nesting::CustomXml, 1);
+    xml.replace(xml.find("<w:body>"), 8,
+                "<w:body><w:p><w:r><w:t>甲<!-- 注 -->乙<?pi x?><![CDATA[丙]]>丁</w:t></w:r></w:p>");
+    auto document = open(hostile::withDocumentPart(templateBytes(), xml));
+    wordproc::DocumentText& text = document->text();
+    EXPECT_EQ(text.text(text.paragraph(wordproc::StoryId{}, 1)), "甲乙丙丁\r");
+    auto saved = open(document->toBytes());
+    EXPECT_EQ(saved->text().text(saved->text().paragraph(wordproc::StoryId{}, 1)), "甲乙丙丁\r");
+    document->close();
+    saved->close();
+}
+
+// Drawing ids are 32-bit in the file; one beyond that is renumbered as a missing or taken one is.
+TEST(HostileXml, DrawingIdsBeyondTheirRangeAreRenumbered) {
+    std::string anchor = "<w:r><w:drawing><wp:anchor><wp:docPr id=\"9223372036854775807\" name=\"x\"/>"
+                         "</wp:anchor></w:drawing></w:r>";
+    std::string xml = hostile::nestedDocumentXml(Nesting::CustomXml, 1);
+    xml.replace(xml.find("<w:body>"), 8, "<w:body><w:p>" + anchor + anchor + "</w:p>");
+    xml.replace(
+        xml.find("<w:document "), 12,
+        "<w:document xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" ");
+    auto document = open(hostile::withDocumentPart(templateBytes(), xml));
+    wordproc::DocumentShapes& shapes = document->shapes();
+    ASSERT_EQ(shapes.count(), 2);
+    EXPECT_EQ(shapes.idAt(1), 1);
+    EXPECT_EQ(shapes.idAt(2), 2);
+    EXPECT_EQ(shapes.addLine(0, 0, 100, 0, nullptr), 3);
+    document->close();
 }
 
 TEST(HostileZip, APartWhoseHeadersClaimGigabytesIsRefusedBeforeItIsRead) {
