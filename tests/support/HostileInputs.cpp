@@ -147,12 +147,8 @@ std::vector<RawEntry> rawEntriesOf(std::string_view package) {
 
 RawEntry zeroEntry(const std::string& name, std::uint64_t bytes) {
     constexpr std::size_t Chunk = 1 << 20;
-    std::string chunk = deflateZeros(Chunk, Z_FULL_FLUSH);
-    uLong chunkCrc = crc32(0, nullptr, 0);
-    {
-        std::string zeros(Chunk, '\0');
-        chunkCrc = crc32(chunkCrc, reinterpret_cast<const Bytef*>(zeros.data()), Chunk);
-    }
+    const std::string chunk = deflateZeros(Chunk, Z_FULL_FLUSH);
+    const uLong chunkCrc = crcOf(std::string(Chunk, '\0'));
     RawEntry entry{name, "", true, 0, static_cast<std::uint32_t>(bytes)};
     uLong crc = crc32(0, nullptr, 0);
     for (std::uint64_t left = bytes / Chunk; left > 0; --left) {
@@ -160,13 +156,9 @@ RawEntry zeroEntry(const std::string& name, std::uint64_t bytes) {
         crc = crc32_combine(crc, chunkCrc, Chunk);
     }
     auto rest = static_cast<std::size_t>(bytes % Chunk);
-    std::string zeros(rest, '\0');
     entry.data += deflateZeros(rest, Z_FINISH);
-    crc = crc32_combine(
-        crc,
-        crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(zeros.data()), static_cast<uInt>(rest)),
-        static_cast<z_off_t>(rest));
-    entry.crc = static_cast<std::uint32_t>(crc);
+    entry.crc = static_cast<std::uint32_t>(
+        crc32_combine(crc, crcOf(std::string(rest, '\0')), static_cast<z_off_t>(rest)));
     return entry;
 }
 
