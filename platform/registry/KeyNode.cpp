@@ -15,6 +15,22 @@ std::string foldCase(std::string_view name) {
     return folded;
 }
 
+KeyNode::~KeyNode() {
+    // Each node's children are taken out before the node goes, so no destructor below has any to free.
+    std::vector<std::unique_ptr<KeyNode>> pending;
+    auto takeChildren = [&pending](KeyNode& node) {
+        for (auto& [folded, child] : node.m_children)
+            pending.push_back(std::move(child));
+        node.m_children.clear();
+    };
+    takeChildren(*this);
+    while (!pending.empty()) {
+        std::unique_ptr<KeyNode> node = std::move(pending.back());
+        pending.pop_back();
+        takeChildren(*node);
+    }
+}
+
 KeyNode* KeyNode::child(std::string_view name) const {
     const auto found = m_children.find(foldCase(name));
     return found == m_children.end() ? nullptr : found->second.get();
@@ -91,6 +107,21 @@ bool Hive::removeTree(Root root, const std::vector<std::string>& names) {
     return parent && parent->removeChild(names.back());
 }
 
+namespace {
+
+// A path as messages quote it: a hostile one may be megabytes long.
+std::string shownPath(std::string_view path) {
+    constexpr std::size_t Shown = 80;
+    return path.size() <= Shown ? std::string(path) : std::string(path.substr(0, Shown)) + "...";
+}
+
+std::size_t characterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+} // namespace
+
 std::vector<std::string> splitKeyPath(std::string_view path) {
     std::vector<std::string> names;
     if (path.empty())
@@ -100,7 +131,13 @@ std::vector<std::string> splitKeyPath(std::string_view path) {
         const std::size_t end = std::min(path.find('\\', start), path.size());
         const std::string_view name = path.substr(start, end - start);
         if (name.empty() || name.find_first_of("\r\n") != std::string_view::npos)
-            throw Error(ErrorKind::InvalidName, "Invalid key name '" + std::string(path) + "'");
+            throw Error(ErrorKind::InvalidName, "Invalid key name '" + shownPath(path) + "'");
+        if (characterCount(name) > MaxKeyNameLength)
+            throw Error(ErrorKind::InvalidName, "Key name longer than " + std::to_string(MaxKeyNameLength) +
+                                                    " characters in '" + shownPath(path) + "'");
+        if (names.size() == MaxKeyDepth)
+            throw Error(ErrorKind::InvalidName, "Key path deeper than " + std::to_string(MaxKeyDepth) +
+                                                    " levels: '" + shownPath(path) + "'");
         names.emplace_back(name);
         if (end == path.size())
             return names;

@@ -24,6 +24,10 @@ public:
     using Values = std::vector<std::pair<std::string, Value>>;
 
     explicit KeyNode(std::string name) : m_name(std::move(name)) {}
+    // Frees the whole subtree without recursing once per level.
+    ~KeyNode();
+    KeyNode(const KeyNode&) = delete;
+    KeyNode& operator=(const KeyNode&) = delete;
 
     const std::string& name() const { return m_name; }
 
@@ -64,8 +68,13 @@ private:
     std::array<std::unique_ptr<KeyNode>, 3> m_roots;
 };
 
+// The limits of the registry that the store keeps to: names per key path, and characters per name.
+constexpr std::size_t MaxKeyDepth = 512;
+constexpr std::size_t MaxKeyNameLength = 255;
+
 // The names of a key path written with "\" between them; the empty path is the root itself. Throws
-// Error (InvalidName) for an empty name or one with a line break.
+// Error (InvalidName) for an empty name, one with a line break, one longer than MaxKeyNameLength
+// characters, or more than MaxKeyDepth names.
 std::vector<std::string> splitKeyPath(std::string_view path);
 
 } // namespace registry

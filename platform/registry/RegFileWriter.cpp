@@ -1,6 +1,7 @@
 #include "platform/registry/RegFileWriter.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace registry {
 
@@ -73,15 +74,37 @@ std::string valueLine(const std::string& name, const Value& value) {
     return hexList(line + "hex(" + hexNumber(static_cast<std::uint32_t>(value.type), 1) + "):", value.data);
 }
 
-void appendKey(std::string& file, const KeyNode& key, const std::string& path, bool isRoot) {
-    if (!isRoot || !key.values().empty()) {
-        file += "[" + path + "]" + std::string(lineEnd);
-        for (const auto& [name, value] : key.values())
-            file += valueLine(name, value);
-        file += lineEnd;
+void appendKeyLines(std::string& file, const KeyNode& key, const std::string& path) {
+    file += "[" + path + "]" + std::string(lineEnd);
+    for (const auto& [name, value] : key.values())
+        file += valueLine(name, value);
+    file += lineEnd;
+}
+
+// The root's key line (when it holds values) and every key below it, parents before children, walked
+// with a stack of its own so that a deep tree costs no recursion and each path is built once.
+void appendTree(std::string& file, const KeyNode& root) {
+    struct Level {
+        const KeyNode* key;
+        KeyNode::Children::const_iterator next;
+        std::size_t pathLength;
+    };
+    std::string path(root.name());
+    if (!root.values().empty())
+        appendKeyLines(file, root, path);
+    std::vector<Level> stack{{&root, root.children().begin(), path.size()}};
+    while (!stack.empty()) {
+        Level& level = stack.back();
+        if (level.next == level.key->children().end()) {
+            stack.pop_back();
+            continue;
+        }
+        const KeyNode& child = *(level.next++)->second;
+        path.resize(level.pathLength);
+        path += "\\" + child.name();
+        appendKeyLines(file, child, path);
+        stack.push_back({&child, child.children().begin(), path.size()});
     }
-    for (const auto& [folded, child] : key.children())
-        appendKey(file, *child, path + "\\" + child->name(), false);
 }
 
 } // namespace
@@ -89,7 +112,7 @@ void appendKey(std::string& file, const KeyNode& key, const std::string& path, b
 std::string formatRegFile(const Hive& hive) {
     std::string file = "Windows Registry Editor Version 5.00" + std::string(lineEnd) + std::string(lineEnd);
     for (Root root : allRoots)
-        appendKey(file, hive.root(root), std::string(rootName(root)), true);
+        appendTree(file, hive.root(root));
     return file;
 }
 

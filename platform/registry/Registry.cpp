@@ -28,13 +28,16 @@ std::string homeFolder() {
     return home;
 }
 
+// The store holds a few dozen keys; a file beyond this is not one to read into memory.
+constexpr std::size_t MaxStoreBytes = 64u << 20;
+
 std::unique_ptr<Hive> loadHive(const std::string& path) {
     auto hive = std::make_unique<Hive>();
     std::error_code missing;
     if (!std::filesystem::exists(path, missing))
         return hive;
     try {
-        readRegFile(text::readBinaryFile(path), path, *hive);
+        readRegFile(text::readBinaryFile(path, MaxStoreBytes), path, *hive);
     } catch (const text::FileError& error) {
         throw Error(ErrorKind::File, error.what());
     }

@@ -2,6 +2,8 @@
 
 #include "platform/text/Iconv.h"
 
+#include <algorithm>
+
 namespace text {
 
 namespace {
@@ -42,7 +44,8 @@ std::size_t gb18030CharacterLength(std::string_view bytes, std::size_t at) {
     if (static_cast<unsigned char>(bytes[at]) < 0x80 || at + 1 >= bytes.size())
         return 1;
     unsigned char second = bytes[at + 1];
-    return (second >= 0x30 && second <= 0x39) ? 4 : 2;
+    // A four-byte lead cut off by the end of the bytes counts as what is left of it.
+    return (second >= 0x30 && second <= 0x39) ? std::min<std::size_t>(4, bytes.size() - at) : 2;
 }
 
 std::size_t gb18030PrefixLength(std::string_view bytes, std::size_t maxBytes) {

@@ -27,10 +27,12 @@ std::size_t gbkLength(std::string_view utf8);
 // The longest prefix of the text whose code-page length is at most maxBytes; never splits a character.
 std::string cutToBytes(std::string_view utf8, std::size_t maxBytes);
 
-// The byte count of the GB18030 character that starts at bytes[at] (1, 2 or 4).
+// The byte count of the GB18030 character that starts at bytes[at] (1, 2 or 4), never more than the
+// bytes from `at` to the end.
 std::size_t gb18030CharacterLength(std::string_view bytes, std::size_t at);
 
-// The length of the longest prefix of GB18030 bytes that holds whole characters and at most maxBytes.
+// The length of the longest prefix of GB18030 bytes that holds whole characters and at most maxBytes;
+// never more than the bytes given.
 std::size_t gb18030PrefixLength(std::string_view bytes, std::size_t maxBytes);
 
 } // namespace text

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -77,6 +78,10 @@ bool isReadOnlyFile(const struct stat& info) {
 } // namespace
 
 std::string readBinaryFile(const std::string& path) {
+    return readBinaryFile(path, std::numeric_limits<std::size_t>::max());
+}
+
+std::string readBinaryFile(const std::string& path, std::size_t maxBytes) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
         throw FileError(openError(path, errno));
@@ -95,6 +100,8 @@ std::string readBinaryFile(const std::string& path) {
             throw FileError(openError(path, errno));
         if (got == 0)
             break;
+        if (static_cast<std::size_t>(got) > maxBytes - bytes.size())
+            throw FileTooLarge(openError(path, EFBIG));
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
     return bytes;

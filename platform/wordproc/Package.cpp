@@ -22,7 +22,11 @@ Package Package::readFile(const std::string& path) {
         throw Error(cannotOpen(path) + "：这是一个文件夹，不是文档。");
     std::string bytes;
     try {
-        bytes = text::readBinaryFile(path);
+        // A package file is never larger than what it unpacks to, give or take its headers.
+        bytes = text::readBinaryFile(path, ZipLimits().packageBytes);
+    } catch (const text::FileTooLarge&) {
+        throw Error(cannotOpen(path) + "：文件过大（超过 " + std::to_string(ZipLimits().packageBytes >> 20) +
+                    " MB）。");
     } catch (const text::FileError&) {
         throw Error(cannotOpen(path) + "：无法读取文件。");
     }

@@ -2,6 +2,7 @@
 
 #include "platform/wordproc/Xml.h"
 
+#include <limits>
 #include <set>
 #include <string>
 
@@ -21,6 +22,33 @@ void collectAnchors(pugi::xml_node node, std::vector<ShapeEntry>& found) {
             collectAnchors(child, found);
         }
     }
+}
+
+// Drawing ids are 32-bit numbers in the file; the engine keeps them to positive ints, and a file's id
+// outside that range is renumbered like a missing one.
+constexpr long long MaxDrawingId = std::numeric_limits<int>::max();
+
+bool usableId(long long id) {
+    return id > 0 && id <= MaxDrawingId;
+}
+
+// The first id from `from` upwards that is not taken, starting again at 1 past the largest.
+long long firstFreeFrom(const std::set<long long>& taken, long long from) {
+    if (from > MaxDrawingId)
+        from = 1;
+    while (taken.count(from))
+        ++from;
+    return from;
+}
+
+std::set<long long> usableIds(pugi::xml_node root) {
+    std::set<long long> taken;
+    for (pugi::xpath_node hit : root.select_nodes(".//wp:docPr")) {
+        long long id = xml::numberAttribute(hit.node(), "id", 0);
+        if (usableId(id))
+            taken.insert(id);
+    }
+    return taken;
 }
 
 } // namespace
@@ -43,19 +71,20 @@ void ensureUniqueDrawingIds(pugi::xml_node root) {
     std::vector<pugi::xml_node> renumber;
     for (pugi::xpath_node hit : all) {
         long long id = xml::numberAttribute(hit.node(), "id", 0);
-        if (id <= 0 || !taken.insert(id).second)
+        if (!usableId(id) || !taken.insert(id).second)
             renumber.push_back(hit.node());
     }
     long long next = taken.empty() ? 1 : *taken.rbegin() + 1;
-    for (pugi::xml_node docPr : renumber)
-        xml::setAttribute(docPr, "id", next++);
+    for (pugi::xml_node docPr : renumber) {
+        next = firstFreeFrom(taken, next);
+        taken.insert(next);
+        xml::setAttribute(docPr, "id", next);
+    }
 }
 
 int freeDrawingId(pugi::xml_node root) {
-    long long highest = 0;
-    for (pugi::xpath_node hit : root.select_nodes(".//wp:docPr"))
-        highest = std::max(highest, xml::numberAttribute(hit.node(), "id", 0));
-    return static_cast<int>(highest + 1);
+    std::set<long long> taken = usableIds(root);
+    return static_cast<int>(firstFreeFrom(taken, taken.empty() ? 1 : *taken.rbegin() + 1));
 }
 
 } // namespace wordproc

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 
 namespace wordproc::xml {
@@ -24,6 +25,79 @@ int rankOf(std::string_view name, ChildOrder order) {
     }
     return rank; // names the table does not know go last
 }
+
+// What the parse running on this thread may still allocate; null outside parses. pugixml allocates
+// through the functions below, which keep to it.
+thread_local std::size_t* parseAllowance = nullptr;
+
+void* allocateWithinAllowance(std::size_t size) {
+    if (parseAllowance) {
+        if (size > *parseAllowance)
+            return nullptr; // pugixml reports it as out of memory
+        *parseAllowance -= size;
+    }
+    return std::malloc(size);
+}
+
+void release(void* memory) {
+    std::free(memory);
+}
+
+// Holds the allowance in force for one parse.
+class Allowance {
+public:
+    explicit Allowance(std::size_t bytes) : m_left(bytes) { parseAllowance = &m_left; }
+    ~Allowance() { parseAllowance = nullptr; }
+    Allowance(const Allowance&) = delete;
+    Allowance& operator=(const Allowance&) = delete;
+
+private:
+    std::size_t m_left;
+};
+
+// Parses within the allowance. pugixml's own functions are malloc and free as well, so memory that it
+// took before the hook was installed is released alike.
+pugi::xml_parse_result parseWithin(pugi::xml_document& document, std::string_view bytes, std::size_t memory) {
+    static const bool hooked =
+        (pugi::set_memory_management_functions(allocateWithinAllowance, release), true);
+    (void)hooked;
+    Allowance allowance(memory);
+    unsigned options = pugi::parse_default | pugi::parse_ws_pcdata_single;
+    return document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
+}
+
+bool isText(pugi::xml_node node) {
+    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
+// One walk over a parsed part (pugixml walks without recursion, at any depth): it stops at an element
+// nested too deep, and joins text that a skipped comment or processing instruction, or a CDATA section,
+// split into several nodes, so that an element's text is all of it, as the hosts read it, and stays so
+// when the part is written.
+class PartCheck : public pugi::xml_tree_walker {
+public:
+    bool tooDeep = false;
+
+    bool for_each(pugi::xml_node& node) override {
+        if (node.type() == pugi::node_element && depth() + 1 > MaxNestingDepth) {
+            tooDeep = true;
+            return false;
+        }
+        if (isText(node) && isText(node.next_sibling()))
+            joinFollowingText(node);
+        return true;
+    }
+
+private:
+    static void joinFollowingText(pugi::xml_node node) {
+        std::string joined = node.value();
+        while (isText(node.next_sibling())) {
+            joined += node.next_sibling().value();
+            node.parent().remove_child(node.next_sibling());
+        }
+        node.set_value(joined.c_str());
+    }
+};
 
 } // namespace
 
@@ -158,13 +232,22 @@ const ChildOrder settingsOrder = {"w:writeProtection",
                                   "w:hideSpellingErrors",
                                   "w:hideGrammaticalErrors"};
 
-void parse(pugi::xml_document& document, std::string_view bytes, const std::string& what) {
-    unsigned options = pugi::parse_default | pugi::parse_ws_pcdata_single;
-    pugi::xml_parse_result result =
-        document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
+void parse(pugi::xml_document& document, std::string_view bytes, const std::string& what,
+           std::size_t memory) {
+    pugi::xml_parse_result result = parseWithin(document, bytes, memory);
+    if (result.status == pugi::status_out_of_memory) {
+        document.reset();
+        throw Error(what + "：XML 部件过大（解析需要超过 " + std::to_string(memory >> 20) + " MB 内存）。");
+    }
     if (!result)
         throw Error(what + "：XML 格式错误（" + result.description() + "，位置 " +
                     std::to_string(result.offset) + "）。");
+    PartCheck check;
+    document.traverse(check);
+    if (check.tooDeep) {
+        document.reset();
+        throw Error(what + "：XML 嵌套层次过深（超过 " + std::to_string(MaxNestingDepth) + " 层）。");
+    }
 }
 
 std::string serialize(const pugi::xml_document& document) {

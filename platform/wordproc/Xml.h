@@ -4,15 +4,26 @@
 
 #include <pugixml.hpp>
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace wordproc::xml {
 
+// The deepest nesting of elements that a part may have. Real documents stay far below it (a table in a
+// table cell costs four levels); the engine's walks recurse once per level and rely on this bound.
+constexpr int MaxNestingDepth = 256;
+
+// The memory that parsing one part may take. A real part of the largest size a package may hold needs
+// about that much; a part of nothing but empty elements needs sixteen times its size and is refused.
+constexpr std::size_t MaxParseMemory = 256u << 20;
+
 // Parses a part. Whitespace-only text is kept only where it is an element's sole content (a w:t of
-// blanks). Throws Error("<what>：...") when the bytes are not well-formed XML.
-void parse(pugi::xml_document& document, std::string_view bytes, const std::string& what);
+// blanks). Throws Error("<what>：...") when the bytes are not well-formed XML, nest deeper than
+// MaxNestingDepth or need more memory than `memory`.
+void parse(pugi::xml_document& document, std::string_view bytes, const std::string& what,
+           std::size_t memory = MaxParseMemory);
 
 // The part's bytes: the standard declaration, then the tree without added whitespace.
 std::string serialize(const pugi::xml_document& document);

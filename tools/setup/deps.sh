@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, skipping those already present.
+# Installs the Debian packages that building, running and testing need, skipping those already present;
+# packages named as arguments are installed too (fuzz.sh names clang's).
 set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
-    qt6-base-dev libpugixml-dev libzip-dev
+    qt6-base-dev libpugixml-dev libzip-dev zlib1g-dev
     fontconfig fonts-noto-cjk xvfb xauth
     libxml2-utils unzip zip poppler-utils libreoffice-writer-nogui
+    "$@"
 )
 
 missing=()

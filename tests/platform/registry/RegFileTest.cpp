@@ -7,8 +7,10 @@
 #include "tests/platform/registry/CaughtError.h"
 #include "tests/support/TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace registry;
 using testsupport::caughtError;
@@ -27,6 +29,13 @@ Hive parse(std::string_view bytes) {
 const Value* valueAt(const Hive& hive, Root root, std::string_view path, std::string_view name) {
     const KeyNode* key = hive.find(root, splitKeyPath(path));
     return key ? key->value(name) : nullptr;
+}
+
+std::string repeated(std::string_view piece, std::size_t times) {
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i)
+        out += piece;
+    return out;
 }
 
 std::string utf16(std::string_view utf8) {
@@ -194,7 +203,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenFile{"continued past the end", header + "[HKCU\\A]\n\"v\"=hex:00,\\\n", 4},
                       BrokenFile{"unknown kind", header + "[HKCU\\A]\n\"v\"=str(2):\"x\"\n", 4},
                       BrokenFile{"stray line", header + "[HKCU\\A]\nv=1\n", 4},
-                      BrokenFile{"lost continuation", header + "[HKCU\\A]\n\"v\"=hex:00,01\n  02,03\n", 5}),
+                      BrokenFile{"lost continuation", header + "[HKCU\\A]\n\"v\"=hex:00,01\n  02,03\n", 5},
+                      BrokenFile{"key path too deep",
+                                 header + "[HKCU" + repeated("\\k", MaxKeyDepth + 1) + "]\n", 3},
+                      BrokenFile{"key name too long",
+                                 header + "[HKCU\\" + std::string(MaxKeyNameLength + 1, 'k') + "]\n", 3}),
     [](const auto& info) {
         std::string name = info.param.what;
         for (char& c : name)
@@ -217,6 +230,47 @@ TEST(RegFile, AStoreOnABrokenFileCannotBeOpenedAndTheFileIsLeftAlone) {
     text::writeBinaryFileAtomically(path, broken);
     EXPECT_THROW(Registry{path}, Error);
     EXPECT_EQ(text::readBinaryFile(path), broken);
+}
+
+} // namespace
+
+namespace {
+
+// The registry's own limits: a path of 512 names of 255 characters is a key like any other.
+TEST(RegFile, KeysAtTheLimitsAreReadAndWrittenBack) {
+    const std::string longName(MaxKeyNameLength, 'n');
+    const std::string deep =
+        "HKEY_CURRENT_USER" + repeated("\\" + longName.substr(0, 3), MaxKeyDepth - 1) + "\\" + longName;
+    const std::string file = header + "[" + deep + "]\r\n@=\"deep\"\r\n\r\n";
+    const Hive hive = parse(file);
+    const std::string written = formatRegFile(hive);
+    EXPECT_NE(written.find("[" + deep + "]\r\n@=\"deep\"\r\n"), std::string::npos);
+    EXPECT_EQ(formatRegFile(parse(written)), written);
+}
+
+// The message quotes a few dozen characters of a hostile path, not megabytes of it.
+TEST(RegFile, AnAbsurdKeyPathIsReportedBriefly) {
+    const auto error = caughtError([&] { parse(header + "[HKCU" + repeated("\\k", 1000000) + "]\n"); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->line(), 3);
+    EXPECT_NE(std::string(error->what()).find("test.reg, line 3: Key path deeper than 512 levels"),
+              std::string::npos);
+    EXPECT_LT(std::string(error->what()).size(), 200u);
+}
+
+// A tree far deeper than the files allow (made through the hive directly) is written and freed without
+// recursion: a recursive walk would overflow the stack long before 200,000 levels.
+TEST(RegFile, ADeepTreeIsWrittenAndFreedWithoutRecursion) {
+    {
+        auto hive = std::make_unique<Hive>();
+        hive->create(Root::CurrentUser, std::vector<std::string>(200000, "k"));
+        hive.reset();
+    }
+    Hive hive;
+    hive.create(Root::CurrentUser, std::vector<std::string>(3000, "k"));
+    const std::string written = formatRegFile(hive);
+    EXPECT_NE(written.find("[HKEY_CURRENT_USER" + repeated("\\k", 3000) + "]\r\n"), std::string::npos);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '['), 3000);
 }
 
 } // namespace

@@ -63,3 +63,17 @@ TEST(CodePoints, DecodeEncodeAndReplaceBadBytes) {
               (std::u32string{U'a', 0xFFFD, U'b', 0xFFFD, 0xFFFD}));
     EXPECT_EQ(text::decodeUtf8("\xC0\xAF"), (std::u32string{0xFFFD, 0xFFFD}));
 }
+
+TEST(Encoding, MeasuresNeverReachPastTheBytesGiven) {
+    // A four-byte lead (81 30) with its last two bytes missing.
+    EXPECT_EQ(gb18030CharacterLength("\x81\x30", 0), 2u);
+    EXPECT_EQ(gb18030PrefixLength("\x81\x30", 4095), 2u);
+    EXPECT_EQ(gb18030PrefixLength("A\x81\x30\x81", 4095), 4u);
+    // Whole characters are still measured whole, and a cut never splits one.
+    EXPECT_EQ(gb18030CharacterLength("\x81\x30\x81\x30", 0), 4u);
+    EXPECT_EQ(gb18030PrefixLength("\x81\x30\x81\x30"
+                                  "A",
+                                  3),
+              0u);
+    EXPECT_EQ(gb18030PrefixLength("\xBB\xFA\x81", 4095), 3u);
+}

@@ -27,6 +27,20 @@ TEST(TextFile, OpenErrorsNameThePathAndTheReason) {
     EXPECT_THROW(readBinaryFile(dir.path().string()), FileError);
 }
 
+TEST(TextFile, ABoundedReadStopsAtItsLimit) {
+    TempFolder dir;
+    std::string path = dir.write("ten", "0123456789");
+    EXPECT_EQ(readBinaryFile(path, 10), "0123456789");
+    try {
+        readBinaryFile(path, 9);
+        FAIL();
+    } catch (const FileTooLarge& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + path + "\". File too large");
+    }
+    // A device that never ends is refused as soon as it has given more than the limit.
+    EXPECT_THROW(readBinaryFile("/dev/zero", 1 << 20), FileTooLarge);
+}
+
 TEST(TextFile, FailedWriteLeavesTheOldFileAndNoTemporary) {
     TempFolder dir;
     std::string path = dir.write("keep.txt", "old");

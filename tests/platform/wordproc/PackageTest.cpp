@@ -11,20 +11,12 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <functional>
 
 using wordproc::Package;
 
 namespace {
 
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const wordproc::Error& error) {
-        return error.what();
-    }
-    return "(no error)";
-}
+using wordproctest::messageOf;
 
 TEST(ZipArchive, WritesTheSameBytesForTheSameEntriesInEveryTimeZone) {
     wordproc::ZipEntry first{"[Content_Types].xml", "<Types/>"};

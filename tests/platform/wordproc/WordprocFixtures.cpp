@@ -1,6 +1,7 @@
 #include "tests/platform/wordproc/WordprocFixtures.h"
 
 #include "platform/text/TextFile.h"
+#include "platform/wordproc/Error.h"
 #include "platform/wordproc/HandOff.h"
 #include "platform/wordproc/Package.h"
 #include "platform/wordproc/TemplateBuilder.h"
@@ -58,6 +59,15 @@ std::string buildTestTemplate(const std::string& folder, const std::string& name
     std::string source = std::string(DQX_TEST_DATA) + "/wordproc/" + name + ".xml";
     text::writeBinaryFileAtomically(path, wordproc::buildTemplate({commonFolder(), source}));
     return path;
+}
+
+std::string messageOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const wordproc::Error& error) {
+        return error.what();
+    }
+    return "(no error)";
 }
 
 std::string builtTemplate(const std::string& relativePath) {

@@ -2,11 +2,15 @@
 // Helpers for the tests of the word processor: test templates, parts of saved packages, the schema check
 // and the hand-off sandbox that keeps tests from opening documents on the desktop.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace wordproctest {
+
+// The message of the wordproc::Error that the action throws, or "(no error)".
+std::string messageOf(const std::function<void()>& action);
 
 // The shared template parts of the repository (templates/common).
 std::string commonFolder();
