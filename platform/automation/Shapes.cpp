@@ -1,7 +1,9 @@
 #include "platform/automation/Shapes.h"
 
+#include "platform/automation/Error.h"
 #include "platform/automation/Range.h"
 #include "platform/wordproc/Document.h"
+#include "platform/wordproc/DocumentSelection.h"
 #include "platform/wordproc/DocumentShapes.h"
 #include "platform/wordproc/DocumentText.h"
 
@@ -28,20 +30,54 @@ Range TextFrame::TextRange() const {
     return Range(m_document, text.track(text.story(story)));
 }
 
+float TextFrame::marginLeft() const {
+    return m_document->shapes().textFrameMargin(m_shapeId, wordproc::FrameSide::Left);
+}
+
+void TextFrame::setMarginLeft(float points) const {
+    m_document->shapes().setTextFrameMargin(m_shapeId, wordproc::FrameSide::Left, points);
+}
+
+float TextFrame::marginRight() const {
+    return m_document->shapes().textFrameMargin(m_shapeId, wordproc::FrameSide::Right);
+}
+
+void TextFrame::setMarginRight(float points) const {
+    m_document->shapes().setTextFrameMargin(m_shapeId, wordproc::FrameSide::Right, points);
+}
+
+float TextFrame::marginTop() const {
+    return m_document->shapes().textFrameMargin(m_shapeId, wordproc::FrameSide::Top);
+}
+
+void TextFrame::setMarginTop(float points) const {
+    m_document->shapes().setTextFrameMargin(m_shapeId, wordproc::FrameSide::Top, points);
+}
+
+float TextFrame::marginBottom() const {
+    return m_document->shapes().textFrameMargin(m_shapeId, wordproc::FrameSide::Bottom);
+}
+
+void TextFrame::setMarginBottom(float points) const {
+    m_document->shapes().setTextFrameMargin(m_shapeId, wordproc::FrameSide::Bottom, points);
+}
+
 bool ShapeFormat::visible() const {
-    return m_document->shapes().visible(m_shapeId, m_part);
+    return m_document->shapes().visible(m_shapeIds.at(0), m_part);
 }
 
 void ShapeFormat::setVisible(bool visible) const {
-    m_document->shapes().setVisible(m_shapeId, m_part, visible);
+    for (int id : m_shapeIds)
+        m_document->shapes().setVisible(id, m_part, visible);
 }
 
 int ShapeFormat::color() const {
-    return m_document->shapes().color(m_shapeId, m_part);
+    return m_document->shapes().color(m_shapeIds.at(0), m_part);
 }
 
 void ShapeFormat::setColor(int bgr) const {
-    m_document->shapes().setColor(m_shapeId, m_part, bgr);
+    for (int id : m_shapeIds)
+        m_document->shapes().setColor(id, m_part, bgr);
 }
 
 std::string Shape::name() const {
@@ -59,12 +95,24 @@ TextFrame Shape::TextFrame() const {
 
 LineFormat Shape::Line() const {
     m_document->shapes().name(m_shapeId);
-    return ShapeFormat(m_document, m_shapeId, wordproc::ShapePart::Line);
+    return ShapeFormat(m_document, {m_shapeId}, wordproc::ShapePart::Line);
 }
 
 FillFormat Shape::Fill() const {
     m_document->shapes().name(m_shapeId);
-    return ShapeFormat(m_document, m_shapeId, wordproc::ShapePart::Fill);
+    return ShapeFormat(m_document, {m_shapeId}, wordproc::ShapePart::Fill);
+}
+
+bool Shape::visible() const {
+    return m_document->shapes().shown(m_shapeId);
+}
+
+void Shape::setVisible(bool visible) const {
+    m_document->shapes().setShown(m_shapeId, visible);
+}
+
+void Shape::Select() const {
+    m_document->selection().selectShape(m_shapeId);
 }
 
 int Shape::relativeVerticalPosition() const {
@@ -121,6 +169,15 @@ int Shapes::Count() const {
 
 Shape Shapes::Item(int index) const {
     return Shape(m_document, m_document->shapes().idAt(index));
+}
+
+Shape Shapes::Item(const std::string& name) const {
+    wordproc::DocumentShapes& shapes = m_document->shapes();
+    for (int i = 1; i <= shapes.count(); ++i) {
+        if (shapes.name(shapes.idAt(i)) == name)
+            return Shape(m_document, shapes.idAt(i));
+    }
+    throw Error("文档中没有名为“" + name + "”的形状。");
 }
 
 Shape Shapes::AddLine(float beginX, float beginY, float endX, float endY) const {
