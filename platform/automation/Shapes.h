@@ -62,7 +62,7 @@ class Shape {
 public:
     // A shape stays the same shape when others are added or named.
     Shape(std::shared_ptr<wordproc::Document> document, int shapeId)
-        : m_document(std::move(document)), m_shapeId(shapeId) {}
+        : m_document(std::move(document)), m_shapeIds{shapeId} {}
 
     // The name that the add-ins look shapes up by.
     std::string name() const;
@@ -77,7 +77,7 @@ public:
     void setVisible(bool visible) const;
     // Makes the shape the selection of the document's window.
     void Select() const;
-    int id() const { return m_shapeId; }
+    int id() const { return first(); }
 
     // Vertical: 0 margin, 1 page, 2 paragraph, 3 line (4 to 7 the margin areas); horizontal: 0 margin,
     // 1 page, 2 column, 3 character. Changing between page and margin keeps the shape in place.
@@ -96,9 +96,17 @@ public:
     float height() const;
     void setHeight(float points) const;
 
-private:
+protected:
+    // Several shapes as one (ShapeRange): settings go to each of them, readings come from the first.
+    Shape(std::shared_ptr<wordproc::Document> document, std::vector<int> shapeIds)
+        : m_document(std::move(document)), m_shapeIds(std::move(shapeIds)) {}
+    // The first shape. Throws Error when there is none.
+    int first() const;
+    // The one shape. Throws Error for none or several.
+    int single() const;
+
     std::shared_ptr<wordproc::Document> m_document;
-    int m_shapeId;
+    std::vector<int> m_shapeIds;
 };
 
 class Shapes {

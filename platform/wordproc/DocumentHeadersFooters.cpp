@@ -120,7 +120,11 @@ int DocumentHeadersFooters::ownPart(int section, HeaderFooterKind kind, int type
     if (shown < 0 && type == 2)
         shown = shownPart(section, kind, 1);
     int part = parts.create(kind, shown);
-    ensureParagraph(parts.root(part), numberStyle(m_model, kind, 1).styleId);
+    if (shown < 0) {
+        // A new one is an empty paragraph of the header or footer style.
+        parts.root(part).remove_children();
+        ensureParagraph(parts.root(part), numberStyle(m_model, kind, 1).styleId);
+    }
     if (!m_model.root().attribute("xmlns:r"))
         m_model.root().append_attribute("xmlns:r") = names::NamespaceR;
     addReference(properties, kind, type, parts.relationshipId(part));
@@ -134,7 +138,13 @@ void DocumentHeadersFooters::addPageNumbers(int section, HeaderFooterKind kind, 
         throw Error("页码的对齐方式无效（应为 0 到 4）。");
     int part = ownPart(section, kind, type);
     pugi::xml_node root = m_model.headerFooters().root(part);
-    insertPageNumber(root, removePageNumbers(root), style);
+    pugi::xml_node place = removePageNumbers(root);
+    // The number takes the place of the empty paragraph of a new footer rather than standing under it.
+    if (pugi::xml_node empty = loneEmptyParagraph(root)) {
+        place = empty.next_sibling();
+        root.remove_child(empty);
+    }
+    insertPageNumber(root, place, style);
     m_model.textChanged(storyOf(kind, part));
     if (type != 1)
         return;

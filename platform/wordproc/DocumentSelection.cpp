@@ -15,16 +15,19 @@ namespace wordproc {
 
 namespace {
 
-// The fields that `top` sets, over `base`.
+// The format that `top` gives over `base`, font names spreading as RunFormatting writes them: Name to
+// every script, NameAscii to Latin text.
 void overlay(CharFormat& base, const CharFormat& top) {
     auto take = [](auto& into, const auto& from) {
         if (from)
             into = from;
     };
-    take(base.name, top.name);
-    take(base.nameFarEast, top.nameFarEast);
-    take(base.nameAscii, top.nameAscii);
+    for (auto* font : {&base.name, &base.nameAscii, &base.nameOther, &base.nameFarEast})
+        take(*font, top.name);
+    for (auto* font : {&base.name, &base.nameAscii, &base.nameOther})
+        take(*font, top.nameAscii);
     take(base.nameOther, top.nameOther);
+    take(base.nameFarEast, top.nameFarEast);
     take(base.size, top.size);
     take(base.bold, top.bold);
     take(base.italic, top.italic);
@@ -33,22 +36,15 @@ void overlay(CharFormat& base, const CharFormat& top) {
     take(base.spacing, top.spacing);
 }
 
-bool anySet(const CharFormat& format) {
-    return format.name || format.nameFarEast || format.nameAscii || format.nameOther || format.size ||
-           format.bold || format.italic || format.color || format.scaling || format.spacing;
-}
-
-// The next place of an insertion point to the right, or -1 at the end of the story.
-int stepRight(const StoryIndex& index, int position) {
-    std::size_t i = index.find(position);
-    if (position < index.paragraphs[i].markPosition())
-        return position + 1;
-    return i + 1 < index.paragraphs.size() ? index.paragraphs[i + 1].start : -1;
-}
-
-int stepLeft(const StoryIndex& index, int position) {
+// The next place of an insertion point to the right or left by one character, or -1 at the story's end.
+int characterStep(const StoryIndex& index, int position, bool forward) {
     std::size_t i = index.find(position);
     const ParagraphEntry& entry = index.paragraphs[i];
+    if (forward) {
+        if (position < entry.markPosition())
+            return position + 1;
+        return i + 1 < index.paragraphs.size() ? index.paragraphs[i + 1].start : -1;
+    }
     if (position > entry.start)
         return std::min(position - 1, entry.markPosition());
     return i > 0 ? index.paragraphs[i - 1].markPosition() : -1;
@@ -111,11 +107,15 @@ bool DocumentSelection::collapseFor(int direction) {
 }
 
 int DocumentSelection::moveCharacters(int count, bool extend) {
+    return moveSteps(count, extend, characterStep);
+}
+
+int DocumentSelection::moveSteps(int count, bool extend, int (*step)(const StoryIndex&, int, bool)) {
     int moved = !extend && count != 0 && collapseFor(count) ? 1 : 0;
     const StoryIndex& index = m_model.story(span().story);
     int position = activeEnd();
-    for (int step = moved; step < std::abs(count); ++step) {
-        int next = count > 0 ? stepRight(index, position) : stepLeft(index, position);
+    for (int done = moved; done < std::abs(count); ++done) {
+        int next = step(index, position, count > 0);
         if (next < 0)
             break;
         position = next;
@@ -143,18 +143,7 @@ int DocumentSelection::moveLines(int count, bool extend) {
 }
 
 int DocumentSelection::moveParagraphs(int count, bool extend) {
-    int moved = !extend && count != 0 && collapseFor(count) ? 1 : 0;
-    const StoryIndex& index = m_model.story(span().story);
-    int position = activeEnd();
-    for (int step = moved; step < std::abs(count); ++step) {
-        int next = paragraphStep(index, position, count > 0);
-        if (next < 0)
-            break;
-        position = next;
-        ++moved;
-    }
-    moveActiveEnd(position, extend);
-    return moved;
+    return moveSteps(count, extend, paragraphStep);
 }
 
 void DocumentSelection::typeText(std::string_view text) {
@@ -168,9 +157,8 @@ void DocumentSelection::typeText(std::string_view text) {
     bool emptyParagraph = m_model.story(story).holding(at).textLength == 0;
     Span typed{story, at, at};
     m_text.insertBefore(typed, text);
-    CharFormat pending = std::exchange(m_pending, {});
     // In an empty paragraph the mark takes the typed text's format, as the hosts keep a line's height.
-    if (anySet(pending))
+    for (const CharFormat& pending : std::exchange(m_pending, {}))
         m_text.applyCharFormat({story, typed.start, typed.end + (emptyParagraph ? 1 : 0)}, pending);
 }
 
@@ -212,7 +200,7 @@ void DocumentSelection::applyCharFormat(const CharFormat& format) {
     }
     const Span& selected = span();
     if (selected.start == selected.end)
-        overlay(m_pending, format);
+        m_pending.push_back(format);
     else
         m_text.applyCharFormat(selected, format);
 }
@@ -221,7 +209,8 @@ CharFormat DocumentSelection::charFormat() const {
     if (m_shape)
         return m_text.charFormat(m_text.story(DocumentShapes(m_model).textFrame(*m_shape)));
     CharFormat format = m_text.charFormat(span());
-    overlay(format, m_pending);
+    for (const CharFormat& pending : m_pending)
+        overlay(format, pending);
     return format;
 }
 

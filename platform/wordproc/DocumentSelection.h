@@ -26,6 +26,7 @@ namespace wordproc {
 class DocumentModel;
 class DocumentText;
 class DocumentSections;
+struct StoryIndex;
 
 // Selection.Information's questions that the engine answers, by the hosts' numbers.
 enum class SelectionInfo {
@@ -80,6 +81,8 @@ private:
     int activeEnd() const;
     // Places the active end at `position`; without `extend` the selection collapses there.
     void moveActiveEnd(int position, bool extend);
+    // Moves the active end `count` steps (negative: backwards), each from one place to the next.
+    int moveSteps(int count, bool extend, int (*step)(const StoryIndex&, int, bool));
     // Collapses a selection for a move that does not extend it; true when that was the move.
     bool collapseFor(int direction);
     // The position in the main text that stands for the selection (anchor of a shape or text box).
@@ -89,7 +92,7 @@ private:
     DocumentText& m_text;
     std::optional<int> m_shape;
     bool m_activeAtStart = false;
-    CharFormat m_pending;
+    std::vector<CharFormat> m_pending; // in the order set: a later setting wins over an earlier one
 };
 
 } // namespace wordproc

@@ -96,6 +96,22 @@ pugi::xml_node removePageNumbers(pugi::xml_node root) {
     return after;
 }
 
+pugi::xml_node loneEmptyParagraph(pugi::xml_node root) {
+    pugi::xml_node only;
+    for (pugi::xml_node child : root.children()) {
+        if (!isBlock(child))
+            continue;
+        if (only || std::string_view(child.name()) != "w:p")
+            return {};
+        only = child;
+    }
+    for (pugi::xml_node child : only.children()) {
+        if (std::string_view(child.name()) != "w:pPr")
+            return {};
+    }
+    return only;
+}
+
 void ensureParagraph(pugi::xml_node root, const std::string& styleId) {
     for (pugi::xml_node child : root.children()) {
         if (isBlock(child))

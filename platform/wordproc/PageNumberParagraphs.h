@@ -24,6 +24,9 @@ bool isPageNumberParagraph(pugi::xml_node paragraph);
 // that followed the first of them (null: the end, or none was there).
 pugi::xml_node removePageNumbers(pugi::xml_node root);
 
+// The part's only paragraph when it is empty (a new header or footer), else null.
+pugi::xml_node loneEmptyParagraph(pugi::xml_node root);
+
 // Gives a part without paragraphs or tables one empty paragraph of the style, as every story needs.
 void ensureParagraph(pugi::xml_node root, const std::string& styleId);
 
