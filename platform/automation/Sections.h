@@ -21,9 +21,10 @@ public:
         : m_document(std::move(document)), m_section(section), m_kind(kind), m_type(type) {}
 
     // Puts the page number, in the form "— 1 —", into the header or footer in place of any that it holds:
-    // alignment 0 left, 1 centre, 2 right, 3 inside, 4 outside. Without `firstPage` the section's first
-    // page gets a header or footer of its own without the number. A linked header or footer becomes the
-    // section's own first.
+    // alignment 0 left, 1 centre, 2 right (left and right one character in from the margin), 3 inside,
+    // 4 outside (odd pages count as right-hand ones; the even pages' own header or footer takes the other
+    // side, and the document gets them). Without `firstPage` the section's first page gets a header or
+    // footer of its own without the number. A linked header or footer becomes the section's own first.
     void Add(int alignment = 2, bool firstPage = true) const;
     int Count() const;
     // Whether the section's first page shows the number; false gives it a first-page header or footer

@@ -131,11 +131,7 @@ int DocumentHeadersFooters::ownPart(int section, HeaderFooterKind kind, int type
     return part;
 }
 
-void DocumentHeadersFooters::addPageNumbers(int section, HeaderFooterKind kind, int type, int alignment,
-                                            bool firstPage) {
-    PageNumberStyle style = numberStyle(m_model, kind, alignment);
-    if (alignment < 0 || alignment > 4)
-        throw Error("页码的对齐方式无效（应为 0 到 4）。");
+void DocumentHeadersFooters::writePageNumber(int section, HeaderFooterKind kind, int type, int alignment) {
     int part = ownPart(section, kind, type);
     pugi::xml_node root = m_model.headerFooters().root(part);
     pugi::xml_node place = removePageNumbers(root);
@@ -144,8 +140,25 @@ void DocumentHeadersFooters::addPageNumbers(int section, HeaderFooterKind kind, 
         place = empty.next_sibling();
         root.remove_child(empty);
     }
-    insertPageNumber(root, place, style);
+    insertPageNumber(root, place, numberStyle(m_model, kind, alignment));
     m_model.textChanged(storyOf(kind, part));
+}
+
+void DocumentHeadersFooters::addPageNumbers(int section, HeaderFooterKind kind, int type, int alignment,
+                                            bool firstPage) {
+    typeName(type);
+    if (alignment < 0 || alignment > 4)
+        throw Error("页码的对齐方式无效（应为 0 到 4）。");
+    // Inside and outside numbers change sides between odd and even pages (odd pages count as right-hand
+    // ones): the odd pages' footer and the even pages' own footer each hold one side, as every reader shows.
+    bool alternating = alignment >= 3;
+    int odd = alignment == 3 ? 0 : alignment == 4 ? 2 : alignment;
+    int even = alignment == 3 ? 2 : alignment == 4 ? 0 : alignment;
+    if (alternating)
+        useEvenPages();
+    writePageNumber(section, kind, type, type == 3 ? even : odd);
+    if (alternating && type == 1)
+        writePageNumber(section, kind, 3, even);
     if (type != 1)
         return;
     pugi::xml_node properties = DocumentSections(m_model).properties(section);
@@ -153,6 +166,27 @@ void DocumentHeadersFooters::addPageNumbers(int section, HeaderFooterKind kind, 
         setDifferentFirstPage(properties);
     if (xml::isOn(properties.child("w:titlePg")))
         numberFirstPage(section, kind, firstPage);
+}
+
+void DocumentHeadersFooters::useEvenPages() {
+    pugi::xml_node settings = m_model.settingsRoot();
+    if (xml::isOn(settings.child("w:evenAndOddHeaders")))
+        return;
+    // Every section's even pages go on showing what its other pages show.
+    DocumentSections sections(m_model);
+    for (int section = 1; section <= sections.count(); ++section) {
+        for (HeaderFooterKind kind : {HeaderFooterKind::Header, HeaderFooterKind::Footer}) {
+            pugi::xml_node properties = sections.properties(section);
+            pugi::xml_node primary = ownReference(properties, kind, 1);
+            if (primary && !ownReference(properties, kind, 3)) {
+                HeaderFooterParts& parts = m_model.headerFooters();
+                int copy = parts.create(kind, parts.byRelationship(primary.attribute("r:id").value(), kind));
+                addReference(properties, kind, 3, parts.relationshipId(copy));
+            }
+        }
+    }
+    xml::removeChildren(settings, "w:evenAndOddHeaders");
+    xml::ensureChild(settings, "w:evenAndOddHeaders", xml::settingsOrder);
 }
 
 int DocumentHeadersFooters::pageNumberCount(int section, HeaderFooterKind kind, int type) {

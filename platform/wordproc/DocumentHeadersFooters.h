@@ -33,8 +33,10 @@ public:
     int ownPart(int section, HeaderFooterKind kind, int type);
 
     // Puts page numbers into the header or footer, in place of any it holds (alignment 0 left, 1 centre,
-    // 2 right, 3 inside, 4 outside). Without `firstPage` the section gets a different first page whose
-    // header or footer shows no number; with it, a different first page shows the number too.
+    // 2 right, 3 inside, 4 outside). Inside and outside numbers of the primary one go to the odd and the
+    // even pages' own ones, and the document gets even pages of their own. Without `firstPage` the
+    // section gets a different first page whose header or footer shows no number; with it, a different
+    // first page shows the number too.
     void addPageNumbers(int section, HeaderFooterKind kind, int type, int alignment, bool firstPage);
     // The page numbers that the header or footer holds.
     int pageNumberCount(int section, HeaderFooterKind kind, int type);
@@ -43,6 +45,10 @@ public:
     void setShowFirstPageNumber(int section, HeaderFooterKind kind, bool show);
 
 private:
+    // Writes a number of the alignment (0 to 2) into the section's own part of the type.
+    void writePageNumber(int section, HeaderFooterKind kind, int type, int alignment);
+    // Turns on headers and footers of their own for even pages, without changing what any page shows.
+    void useEvenPages();
     // Makes the section's own first-page part show the numbers of its primary part, or none.
     void numberFirstPage(int section, HeaderFooterKind kind, bool show);
 

@@ -34,7 +34,7 @@
 // lines the lines of a row are taken cell by cell, in reading order.
 //
 // Shapes. Floating shapes (text boxes, lines, the masthead) take no room: the text does not flow around
-// them. An inline drawing makes its line at least as high as the drawing.
+// them. An inline drawing makes the lines of its paragraph at least as high as the drawing.
 
 #include "platform/wordproc/Span.h"
 

@@ -1,6 +1,5 @@
 #include "platform/wordproc/PageNumberParagraphs.h"
 
-#include "platform/wordproc/Error.h"
 #include "platform/wordproc/Xml.h"
 
 #include <algorithm>
@@ -46,16 +45,6 @@ void appendFieldCharacter(pugi::xml_node paragraph, const char* type) {
 void writeProperties(pugi::xml_node properties, const PageNumberStyle& style) {
     if (!style.styleId.empty())
         properties.append_child("w:pStyle").append_attribute("w:val") = style.styleId.c_str();
-    if (style.alignment >= 3) {
-        // A frame at the margin that changes sides between odd and even pages.
-        pugi::xml_node frame = properties.append_child("w:framePr");
-        frame.append_attribute("w:wrap") = "around";
-        frame.append_attribute("w:vAnchor") = "text";
-        frame.append_attribute("w:hAnchor") = "margin";
-        frame.append_attribute("w:xAlign") = style.alignment == 3 ? "inside" : "outside";
-        frame.append_attribute("w:y") = 1;
-        return;
-    }
     if (style.alignment != 1) {
         pugi::xml_node indent = properties.append_child("w:ind");
         bool left = style.alignment == 0;
@@ -123,8 +112,6 @@ void ensureParagraph(pugi::xml_node root, const std::string& styleId) {
 }
 
 pugi::xml_node insertPageNumber(pugi::xml_node root, pugi::xml_node before, const PageNumberStyle& style) {
-    if (style.alignment < 0 || style.alignment > 4)
-        throw Error("页码的对齐方式无效（应为 0 到 4）。");
     pugi::xml_node paragraph = before ? root.insert_child_before("w:p", before) : root.append_child("w:p");
     writeProperties(paragraph.append_child("w:pPr"), style);
     appendText(paragraph, "— ");

@@ -8,9 +8,8 @@
 
 namespace wordproc {
 
-// How a page number stands: 0 left, 1 centre, 2 right, 3 inside, 4 outside (the hosts' numbers).
-// Left and right numbers stand one character in from the margin; inside and outside ones sit in a frame
-// at the margin that alternates between odd and even pages.
+// How a page number stands: 0 left, 1 centre, 2 right. Left and right numbers stand one character in from
+// the margin, as the documents' own page numbers do.
 struct PageNumberStyle {
     int alignment = 2;
     std::string styleId;      // the paragraph style of footers ("Footer"), or empty
@@ -31,7 +30,6 @@ pugi::xml_node loneEmptyParagraph(pugi::xml_node root);
 void ensureParagraph(pugi::xml_node root, const std::string& styleId);
 
 // Writes a page-number paragraph in front of `before` in the part's root (at its end when null).
-// Throws Error for an alignment that the hosts do not have.
 pugi::xml_node insertPageNumber(pugi::xml_node root, pugi::xml_node before, const PageNumberStyle& style);
 
 } // namespace wordproc

@@ -76,14 +76,33 @@ TEST_F(FootersTest, PageNumbersReplaceTheOnesThereAndStandAsAligned) {
         xml.find(
             "<w:pStyle w:val=\"Footer\"/><w:ind w:left=\"280\" w:leftChars=\"100\"/><w:jc w:val=\"left\"/>"),
         std::string::npos);
+    // Outside: odd pages on the right, even pages on the left, as the documents number their pages.
     numbers.Add(4);
-    xml = part("word/footer-odd.xml");
-    EXPECT_NE(
-        xml.find("<w:framePr w:wrap=\"around\" w:vAnchor=\"text\" w:hAnchor=\"margin\" w:xAlign=\"outside\""),
-        std::string::npos);
-    EXPECT_EQ(countOf(xml, "PAGE"), 1);
+    EXPECT_NE(part("word/footer-odd.xml").find("<w:jc w:val=\"right\"/>"), std::string::npos);
+    EXPECT_NE(part("word/footer-even.xml").find("<w:jc w:val=\"left\"/>"), std::string::npos);
+    numbers.Add(3);
+    EXPECT_NE(part("word/footer-odd.xml").find("<w:jc w:val=\"left\"/>"), std::string::npos);
+    EXPECT_NE(part("word/footer-even.xml").find("<w:jc w:val=\"right\"/>"), std::string::npos);
+    EXPECT_EQ(countOf(part("word/footer-odd.xml"), "PAGE"), 1);
     EXPECT_THROW(numbers.Add(5), automation::Error);
     EXPECT_THROW(doc.Sections().Item(1).Footers().Item(4), automation::Error);
+    expectValid();
+}
+
+TEST_F(FootersTest, OutsideNumbersGiveEvenPagesFootersOfTheirOwnAndKeepWhatTheOthersShow) {
+    doc.PageSetup().setOddAndEvenPagesHeaderFooter(false);
+    footer(2).PageNumbers().Add(1);
+    footer(3).PageNumbers().Add(4);
+    EXPECT_TRUE(doc.PageSetup().oddAndEvenPagesHeaderFooter());
+    // The middle section's even pages show its centred number, as its odd pages do.
+    EXPECT_FALSE(footer(2, 3).linkToPrevious());
+    std::vector<std::string> sections = sectionProperties(part("word/document.xml"));
+    ASSERT_EQ(sections.size(), 3u);
+    EXPECT_EQ(countOf(sections[1], "<w:footerReference"), 2);
+    EXPECT_EQ(countOf(sections[2], "<w:footerReference"), 2);
+    EXPECT_NE(part("word/footer2.xml").find("<w:jc w:val=\"center\"/>"), std::string::npos);
+    EXPECT_NE(part("word/footer4.xml").find("<w:jc w:val=\"left\"/>"), std::string::npos);
+    EXPECT_EQ(footer(3, 3).PageNumbers().Count(), 1);
     expectValid();
 }
 
@@ -141,6 +160,10 @@ TEST_F(SlotsTest, PageNumbersInADocumentWithoutFootersMakeAFooterPart) {
     EXPECT_NE(part("[Content_Types].xml").find("/word/footer1.xml"), std::string::npos);
     EXPECT_NE(part("word/_rels/document.xml.rels").find("Target=\"footer1.xml\""), std::string::npos);
     EXPECT_NE(documentXml().find("<w:footerReference w:type=\"default\" r:id=\""), std::string::npos);
+    numbers.Add(4);
+    EXPECT_NE(part("word/settings.xml").find("<w:evenAndOddHeaders/>"), std::string::npos);
+    EXPECT_NE(part("word/footer2.xml").find("<w:jc w:val=\"left\"/>"), std::string::npos);
+    EXPECT_EQ(doc.Sections().Item(1).Footers().Item(3).PageNumbers().Count(), 1);
 }
 
 } // namespace

@@ -30,9 +30,12 @@ protected:
     testsupport::TempFolder folder;
 };
 
-TEST_F(SectionRenderTest, TheFootersPageFieldsShowDashedNumbersOutsideOnOddAndEvenPages) {
+TEST_F(SectionRenderTest, PageNumbersAddedOutsideShowDashedNumbersOnOddAndEvenPages) {
     REQUIRE_RENDERER();
     writeParagraphs({1400});
+    // The template's numbers give way to new ones, for odd and even pages alike.
+    doc.PageSetup().setOddAndEvenPagesHeaderFooter(false);
+    doc.Sections().Item(1).Footers().Item(1).PageNumbers().Add(4);
     placeCursor(0);
     ASSERT_EQ(selection.Information(4), 3);
     rendertest::RenderedDocument pdf = render();
