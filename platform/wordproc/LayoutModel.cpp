@@ -147,6 +147,10 @@ private:
 
     std::size_t placeTable(std::size_t first, pugi::xml_node table);
     void placeRow(const std::vector<std::vector<std::size_t>>& cells, pugi::xml_node row);
+    // Lays a cell's lines out from the row's top, over the pages that they reach.
+    void placeCell(const std::vector<BrokenParagraph>& cell);
+    // Goes down by the height, on to the next pages where it runs over.
+    void advance(int height);
 
     const StoryIndex& m_index;
     StyleSheet m_styles;
@@ -177,20 +181,24 @@ std::size_t Paginator::placeTable(std::size_t first, pugi::xml_node table) {
     return i;
 }
 
+// The width of a row's c-th cell: its w:tcW in twips, or the row's share of the type area.
+int cellWidth(pugi::xml_node row, std::size_t c, std::size_t cells, int areaWidth) {
+    pugi::xml_node cell = row.child("w:tc");
+    for (std::size_t i = 0; i < c && cell; ++i)
+        cell = cell.next_sibling("w:tc");
+    pugi::xml_node width = cell.child("w:tcPr").child("w:tcW");
+    long long given = xml::numberAttribute(width, "w:w", 0);
+    if (std::string_view(width.attribute("w:type").value()) == "dxa" && given > 0)
+        return static_cast<int>(given);
+    return areaWidth / static_cast<int>(cells);
+}
+
 void Paginator::placeRow(const std::vector<std::vector<std::size_t>>& cells, pugi::xml_node row) {
     std::vector<std::vector<BrokenParagraph>> broken;
     int rowHeight = 0;
-    std::vector<pugi::xml_node> cellNodes;
-    for (pugi::xml_node cell : row.children("w:tc"))
-        cellNodes.push_back(cell);
     for (std::size_t c = 0; c < cells.size(); ++c) {
         LineRoom room = current().room;
-        pugi::xml_node width =
-            c < cellNodes.size() ? cellNodes[c].child("w:tcPr").child("w:tcW") : pugi::xml_node();
-        bool twips = std::string_view(width.attribute("w:type").value()) == "dxa";
-        long long given = xml::numberAttribute(width, "w:w", 0);
-        room.width =
-            twips && given > 0 ? static_cast<int>(given) : room.width / static_cast<int>(cells.size());
+        room.width = cellWidth(row, c, cells.size(), room.width);
         broken.emplace_back();
         int height = 0;
         for (std::size_t index : cells[c]) {
@@ -199,26 +207,32 @@ void Paginator::placeRow(const std::vector<std::vector<std::size_t>>& cells, pug
         }
         rowHeight = std::max(rowHeight, height);
     }
-    int pageHeight = current().height;
-    if (m_filled && m_y + rowHeight > pageHeight)
+    if (m_filled && m_y + rowHeight > current().height)
         newPage();
-    int rowPage = m_page, rowNumber = m_number, rowTop = m_y;
-    for (const std::vector<BrokenParagraph>& cell : broken) {
-        int offset = rowTop;
-        for (const BrokenParagraph& paragraph : cell) {
-            offset += paragraph.before;
-            for (const BrokenLine& line : paragraph.lines) {
-                int pages = offset / pageHeight;
-                addLine(line, rowPage + pages, rowNumber + pages);
-                offset += paragraph.lineHeight;
-            }
-            offset += paragraph.after;
+    for (const std::vector<BrokenParagraph>& cell : broken)
+        placeCell(cell);
+    advance(rowHeight);
+}
+
+void Paginator::placeCell(const std::vector<BrokenParagraph>& cell) {
+    int pageHeight = current().height;
+    int offset = m_y;
+    for (const BrokenParagraph& paragraph : cell) {
+        offset += paragraph.before;
+        for (const BrokenLine& line : paragraph.lines) {
+            int pages = offset / pageHeight;
+            addLine(line, m_page + pages, m_number + pages);
+            offset += paragraph.lineHeight;
         }
+        offset += paragraph.after;
     }
-    m_y = rowTop + rowHeight;
+}
+
+void Paginator::advance(int height) {
+    m_y += height;
     m_filled = true;
-    while (m_y > pageHeight) {
-        int rest = m_y - pageHeight;
+    while (m_y > current().height) {
+        int rest = m_y - current().height;
         newPage();
         m_y = rest;
         m_filled = true;
