@@ -1,6 +1,7 @@
 #include "platform/automation/Application.h"
 
 #include "platform/automation/Automation.h"
+#include "platform/wordproc/DocumentSelection.h"
 #include "platform/wordproc/Instance.h"
 
 namespace automation {
@@ -71,6 +72,19 @@ View Window::View() const {
     return automation::View(m_instance);
 }
 
+Document Window::Document() const {
+    return automation::Document(m_document);
+}
+
+Selection Window::Selection() const {
+    m_document->selection();
+    return automation::Selection(m_document);
+}
+
+void Window::Activate() const {
+    m_instance->activate(m_document);
+}
+
 Documents Application::Documents() const {
     m_instance->requireRunning();
     return automation::Documents(m_instance);
@@ -82,12 +96,29 @@ Options Application::Options() const {
 }
 
 Window Application::ActiveWindow() const {
-    m_instance->activeDocument();
-    return Window(m_instance);
+    return Window(m_instance, m_instance->activeDocument());
 }
 
 Document Application::ActiveDocument() const {
     return Document(m_instance->activeDocument());
+}
+
+Selection Application::Selection() const {
+    return automation::Selection(m_instance->activeDocument());
+}
+
+CommandBars Application::CommandBars() const {
+    m_instance->commandBars();
+    return automation::CommandBars(m_instance);
+}
+
+Connection Application::connectWindowActivate(WindowActivateHandler handler) const {
+    m_instance->requireRunning();
+    std::weak_ptr<wordproc::Instance> instance = m_instance;
+    return m_instance->windowActivated().connect(
+        [instance, handler = std::move(handler)](std::shared_ptr<wordproc::Document> document) {
+            handler(automation::Document(document), Window(instance.lock(), document));
+        });
 }
 
 bool Application::visible() const {

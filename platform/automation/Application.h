@@ -2,16 +2,22 @@
 // The word processor's application object and what hangs from it: the documents, the options and the
 // window that shows the active document.
 
+#include "platform/automation/Events.h"
+
+#include <functional>
 #include <memory>
 #include <string>
 
 namespace wordproc {
+class Document;
 class Instance;
-}
+} // namespace wordproc
 
 namespace automation {
 
+class CommandBars;
 class Document;
+class Selection;
 
 // Conversions of lengths to points (1/72 inch), in single precision, as the hosts compute them.
 float MillimetersToPoints(float millimetres);
@@ -57,14 +63,22 @@ private:
     std::shared_ptr<wordproc::Instance> m_instance;
 };
 
+// The window that shows a document.
 class Window {
 public:
-    explicit Window(std::shared_ptr<wordproc::Instance> instance) : m_instance(std::move(instance)) {}
+    Window(std::shared_ptr<wordproc::Instance> instance, std::shared_ptr<wordproc::Document> document)
+        : m_instance(std::move(instance)), m_document(std::move(document)) {}
 
     automation::View View() const;
+    automation::Document Document() const;
+    automation::Selection Selection() const;
+    // Brings the window to the front: its document becomes the active one, and the application raises
+    // WindowActivate.
+    void Activate() const;
 
 private:
     std::shared_ptr<wordproc::Instance> m_instance;
+    std::shared_ptr<wordproc::Document> m_document;
 };
 
 class Application {
@@ -76,6 +90,13 @@ public:
     // The window of the active document. Throws Error when no document is open.
     Window ActiveWindow() const;
     Document ActiveDocument() const;
+    // The selection of the active document's window. Throws Error when no document is open.
+    automation::Selection Selection() const;
+    automation::CommandBars CommandBars() const;
+
+    // Connects a handler of the WindowActivate event, raised when a document's window is activated.
+    using WindowActivateHandler = std::function<void(Document document, Window window)>;
+    [[nodiscard]] Connection connectWindowActivate(WindowActivateHandler handler) const;
 
     bool visible() const;
     void setVisible(bool visible) const;

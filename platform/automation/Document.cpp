@@ -1,15 +1,19 @@
 #include "platform/automation/Document.h"
 
+#include "platform/automation/Application.h"
 #include "platform/automation/Bookmarks.h"
+#include "platform/automation/Error.h"
 #include "platform/automation/PageSetup.h"
 #include "platform/automation/Paragraphs.h"
 #include "platform/automation/Range.h"
+#include "platform/automation/Sections.h"
 #include "platform/automation/Shapes.h"
 #include "platform/automation/Styles.h"
 #include "platform/automation/Tables.h"
 #include "platform/wordproc/Document.h"
 #include "platform/wordproc/DocumentLayout.h"
 #include "platform/wordproc/DocumentText.h"
+#include "platform/wordproc/Instance.h"
 
 namespace automation {
 
@@ -53,8 +57,18 @@ PageSetup Document::PageSetup() const {
 }
 
 Sections Document::Sections() const {
-    m_document->layout();
     return automation::Sections(m_document);
+}
+
+Window Document::ActiveWindow() const {
+    std::shared_ptr<wordproc::Instance> host = m_document->host();
+    if (!host || !m_document->isOpen())
+        throw Error("这个文档没有窗口。");
+    return Window(host, m_document);
+}
+
+void Document::Activate() const {
+    ActiveWindow().Activate();
 }
 
 void Document::SaveAs(const std::string& path) const {

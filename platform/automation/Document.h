@@ -18,6 +18,7 @@ class Sections;
 class Shapes;
 class Styles;
 class Tables;
+class Window;
 
 class Document {
 public:
@@ -36,6 +37,10 @@ public:
     // The page setup of all sections.
     automation::PageSetup PageSetup() const;
     automation::Sections Sections() const;
+    // The window that shows the document. Throws Error for a document that no word processor holds.
+    automation::Window ActiveWindow() const;
+    // Activates the document's window (see Window::Activate).
+    void Activate() const;
 
     // Writes the document as a .docx file, replacing it whole.
     void SaveAs(const std::string& path) const;

@@ -1,6 +1,9 @@
 #include "platform/automation/Font.h"
 
+#include "platform/automation/Borders.h"
+#include "platform/automation/Error.h"
 #include "platform/wordproc/Document.h"
+#include "platform/wordproc/DocumentSelection.h"
 #include "platform/wordproc/DocumentStyles.h"
 #include "platform/wordproc/DocumentText.h"
 #include "platform/wordproc/Formats.h"
@@ -21,14 +24,18 @@ template <typename Format, typename Field, typename Value> Format only(Field For
 void Font::apply(const wordproc::CharFormat& format) const {
     if (auto span = std::get_if<std::shared_ptr<wordproc::Span>>(&m_target))
         m_document->text().applyCharFormat(**span, format);
+    else if (auto style = std::get_if<std::string>(&m_target))
+        m_document->styles().applyCharFormat(*style, format);
     else
-        m_document->styles().applyCharFormat(std::get<std::string>(m_target), format);
+        m_document->selection().applyCharFormat(format);
 }
 
 wordproc::CharFormat Font::current() const {
     if (auto span = std::get_if<std::shared_ptr<wordproc::Span>>(&m_target))
         return m_document->text().charFormat(**span);
-    return m_document->styles().charFormat(std::get<std::string>(m_target));
+    if (auto style = std::get_if<std::string>(&m_target))
+        return m_document->styles().charFormat(*style);
+    return m_document->selection().charFormat();
 }
 
 std::string Font::name() const {
@@ -53,6 +60,14 @@ std::string Font::nameAscii() const {
 
 void Font::setNameAscii(const std::string& name) const {
     apply(only(&wordproc::CharFormat::nameAscii, name));
+}
+
+std::string Font::nameOther() const {
+    return current().nameOther.value_or("");
+}
+
+void Font::setNameOther(const std::string& name) const {
+    apply(only(&wordproc::CharFormat::nameOther, name));
 }
 
 float Font::size() const {
@@ -106,14 +121,18 @@ void Font::setSpacing(float points) const {
 void ParagraphFormat::apply(const wordproc::ParaFormat& format) const {
     if (auto span = std::get_if<std::shared_ptr<wordproc::Span>>(&m_target))
         m_document->text().applyParaFormat(**span, format);
+    else if (auto style = std::get_if<std::string>(&m_target))
+        m_document->styles().applyParaFormat(*style, format);
     else
-        m_document->styles().applyParaFormat(std::get<std::string>(m_target), format);
+        m_document->text().applyParaFormat(m_document->selection().span(), format);
 }
 
 wordproc::ParaFormat ParagraphFormat::current() const {
     if (auto span = std::get_if<std::shared_ptr<wordproc::Span>>(&m_target))
         return m_document->text().paraFormat(**span);
-    return m_document->styles().paraFormat(std::get<std::string>(m_target));
+    if (auto style = std::get_if<std::string>(&m_target))
+        return m_document->styles().paraFormat(*style);
+    return m_document->text().paraFormat(m_document->selection().span());
 }
 
 int ParagraphFormat::alignment() const {
@@ -186,6 +205,12 @@ float ParagraphFormat::spaceAfter() const {
 
 void ParagraphFormat::setSpaceAfter(float points) const {
     apply(only(&wordproc::ParaFormat::spaceAfter, points));
+}
+
+automation::Borders ParagraphFormat::Borders() const {
+    if (std::holds_alternative<std::string>(m_target))
+        throw Error("样式的段落边框不能在这里设置。");
+    return automation::Borders(m_document, m_target);
 }
 
 } // namespace automation

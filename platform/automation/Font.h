@@ -14,8 +14,14 @@ struct Span;
 
 namespace automation {
 
-// What a Font or ParagraphFormat handle formats: a range's characters or a style.
-using FormatTarget = std::variant<std::shared_ptr<wordproc::Span>, std::string /* style id */>;
+// The document's selection as what a Font or ParagraphFormat handle formats.
+struct SelectionTarget {};
+
+// What a Font or ParagraphFormat handle formats: a range's characters, a style or the selection.
+using FormatTarget =
+    std::variant<std::shared_ptr<wordproc::Span>, std::string /* style id */, SelectionTarget>;
+
+class Borders;
 
 class Font {
 public:
@@ -28,8 +34,12 @@ public:
     // The font of East Asian text only.
     std::string nameFarEast() const;
     void setNameFarEast(const std::string& name) const;
+    // The font of Latin letters and digits (and, set alone, of other text that is not East Asian).
     std::string nameAscii() const;
     void setNameAscii(const std::string& name) const;
+    // The font of text that is neither East Asian nor ASCII.
+    std::string nameOther() const;
+    void setNameOther(const std::string& name) const;
     float size() const; // points
     void setSize(float points) const;
     bool bold() const;
@@ -82,6 +92,8 @@ public:
     void setSpaceBefore(float points) const;
     float spaceAfter() const;
     void setSpaceAfter(float points) const;
+    // The paragraphs' borders. Throws Error for a style.
+    automation::Borders Borders() const;
 
 private:
     void apply(const wordproc::ParaFormat& format) const;

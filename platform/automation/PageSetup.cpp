@@ -137,18 +137,112 @@ void PageSetup::setDifferentFirstPageHeaderFooter(bool different) const {
     apply(only(&wordproc::PageFormat::differentFirstPage, different));
 }
 
-PageSetup Section::PageSetup() const {
-    m_document->layout().pageFormat(m_index); // the section must exist now
-    return automation::PageSetup(m_document, m_index, m_index);
+bool PageSetup::oddAndEvenPagesHeaderFooter() const {
+    return *current().oddAndEvenPages;
 }
 
-int Sections::Count() const {
-    return m_document->layout().sectionCount();
+void PageSetup::setOddAndEvenPagesHeaderFooter(bool different) const {
+    apply(only(&wordproc::PageFormat::oddAndEvenPages, different));
 }
 
-Section Sections::Item(int index) const {
-    m_document->layout().pageFormat(index);
-    return Section(m_document, index);
+int PageSetup::sectionStart() const {
+    return *current().sectionStart;
+}
+
+void PageSetup::setSectionStart(int start) const {
+    apply(only(&wordproc::PageFormat::sectionStart, start));
+}
+
+int PageSetup::firstPageTray() const {
+    return *current().firstPageTray;
+}
+
+void PageSetup::setFirstPageTray(int tray) const {
+    apply(only(&wordproc::PageFormat::firstPageTray, tray));
+}
+
+int PageSetup::otherPagesTray() const {
+    return *current().otherPagesTray;
+}
+
+void PageSetup::setOtherPagesTray(int tray) const {
+    apply(only(&wordproc::PageFormat::otherPagesTray, tray));
+}
+
+int PageSetup::verticalAlignment() const {
+    return *current().verticalAlignment;
+}
+
+void PageSetup::setVerticalAlignment(int alignment) const {
+    apply(only(&wordproc::PageFormat::verticalAlignment, alignment));
+}
+
+bool PageSetup::suppressEndnotes() const {
+    return *current().suppressEndnotes;
+}
+
+void PageSetup::setSuppressEndnotes(bool suppress) const {
+    apply(only(&wordproc::PageFormat::suppressEndnotes, suppress));
+}
+
+bool PageSetup::twoPagesOnOne() const {
+    return *current().twoPagesOnOne;
+}
+
+void PageSetup::setTwoPagesOnOne(bool twoOnOne) const {
+    apply(only(&wordproc::PageFormat::twoPagesOnOne, twoOnOne));
+}
+
+bool PageSetup::bookFoldPrinting() const {
+    return *current().bookFoldPrinting;
+}
+
+void PageSetup::setBookFoldPrinting(bool bookFold) const {
+    apply(only(&wordproc::PageFormat::bookFoldPrinting, bookFold));
+}
+
+bool PageSetup::bookFoldRevPrinting() const {
+    return *current().bookFoldRevPrinting;
+}
+
+void PageSetup::setBookFoldRevPrinting(bool reverse) const {
+    apply(only(&wordproc::PageFormat::bookFoldRevPrinting, reverse));
+}
+
+int PageSetup::bookFoldPrintingSheets() const {
+    return *current().bookFoldPrintingSheets;
+}
+
+void PageSetup::setBookFoldPrintingSheets(int sheets) const {
+    apply(only(&wordproc::PageFormat::bookFoldPrintingSheets, sheets));
+}
+
+int PageSetup::gutterPos() const {
+    return *current().gutterPos;
+}
+
+void PageSetup::setGutterPos(int position) const {
+    apply(only(&wordproc::PageFormat::gutterPos, position));
+}
+
+int PageSetup::layoutMode() const {
+    return *current().layoutMode;
+}
+
+void PageSetup::setLayoutMode(int mode) const {
+    apply(only(&wordproc::PageFormat::layoutMode, mode));
+}
+
+LineNumbering PageSetup::LineNumbering() const {
+    return automation::LineNumbering(m_document, m_first, m_last);
+}
+
+bool LineNumbering::active() const {
+    return *m_document->layout().pageFormat(m_first).lineNumbering;
+}
+
+void LineNumbering::setActive(bool active) const {
+    m_document->layout().apply(m_first, m_last, only(&wordproc::PageFormat::lineNumbering, active));
 }
 
 } // namespace automation

@@ -1,5 +1,5 @@
 #pragma once
-// Page setup of a document's sections, and the sections themselves.
+// Page setup of a document's sections.
 
 #include <memory>
 
@@ -10,6 +10,23 @@ struct PageFormat;
 
 namespace automation {
 
+class LineNumbering {
+public:
+    LineNumbering(std::shared_ptr<wordproc::Document> document, int firstSection, int lastSection)
+        : m_document(std::move(document)), m_first(firstSection), m_last(lastSection) {}
+
+    // Whether the lines are numbered in the margin.
+    bool active() const;
+    void setActive(bool active) const;
+
+private:
+    std::shared_ptr<wordproc::Document> m_document;
+    int m_first;
+    int m_last;
+};
+
+// The fields marked "document" are one setting of the whole document, as the hosts keep them: setting
+// them through any section sets them for all.
 class PageSetup {
 public:
     // Sections first..last (from 1); the document's page setup spans them all and reads the first.
@@ -48,6 +65,39 @@ public:
     void setMirrorMargins(bool mirror) const;
     bool differentFirstPageHeaderFooter() const;
     void setDifferentFirstPageHeaderFooter(bool different) const;
+    // Headers and footers of their own for even pages (document).
+    bool oddAndEvenPagesHeaderFooter() const;
+    void setOddAndEvenPagesHeaderFooter(bool different) const;
+    // How the section starts: 0 continuous, 1 new column, 2 new page, 3 even page, 4 odd page.
+    int sectionStart() const;
+    void setSectionStart(int start) const;
+    // Printer trays; 0 is the printer's default.
+    int firstPageTray() const;
+    void setFirstPageTray(int tray) const;
+    int otherPagesTray() const;
+    void setOtherPagesTray(int tray) const;
+    // 0 top, 1 centre, 2 justified, 3 bottom.
+    int verticalAlignment() const;
+    void setVerticalAlignment(int alignment) const;
+    bool suppressEndnotes() const;
+    void setSuppressEndnotes(bool suppress) const;
+    // Printing options (document).
+    bool twoPagesOnOne() const;
+    void setTwoPagesOnOne(bool twoOnOne) const;
+    bool bookFoldPrinting() const;
+    void setBookFoldPrinting(bool bookFold) const;
+    bool bookFoldRevPrinting() const;
+    void setBookFoldRevPrinting(bool reverse) const;
+    int bookFoldPrintingSheets() const;
+    void setBookFoldPrintingSheets(int sheets) const;
+    // Where the gutter is: 0 left, 1 top (document), 2 right.
+    int gutterPos() const;
+    void setGutterPos(int position) const;
+    // 0 no document grid; 1 (and 2) the line grid with characters from the body style; 3 the manuscript
+    // grid.
+    int layoutMode() const;
+    void setLayoutMode(int mode) const;
+    automation::LineNumbering LineNumbering() const;
 
 private:
     void apply(const wordproc::PageFormat& format) const;
@@ -56,29 +106,6 @@ private:
     std::shared_ptr<wordproc::Document> m_document;
     int m_first;
     int m_last;
-};
-
-class Section {
-public:
-    Section(std::shared_ptr<wordproc::Document> document, int index)
-        : m_document(std::move(document)), m_index(index) {}
-
-    automation::PageSetup PageSetup() const;
-
-private:
-    std::shared_ptr<wordproc::Document> m_document;
-    int m_index;
-};
-
-class Sections {
-public:
-    explicit Sections(std::shared_ptr<wordproc::Document> document) : m_document(std::move(document)) {}
-
-    int Count() const;
-    Section Item(int index) const;
-
-private:
-    std::shared_ptr<wordproc::Document> m_document;
 };
 
 } // namespace automation

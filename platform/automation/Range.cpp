@@ -1,8 +1,12 @@
 #include "platform/automation/Range.h"
 
+#include "platform/automation/Error.h"
 #include "platform/automation/Font.h"
 #include "platform/automation/Paragraphs.h"
+#include "platform/automation/ShapeRange.h"
 #include "platform/wordproc/Document.h"
+#include "platform/wordproc/DocumentSelection.h"
+#include "platform/wordproc/DocumentShapes.h"
 #include "platform/wordproc/DocumentTables.h"
 #include "platform/wordproc/DocumentText.h"
 
@@ -50,6 +54,34 @@ Font Range::Font() const {
 ParagraphFormat Range::ParagraphFormat() const {
     m_document->text();
     return automation::ParagraphFormat(m_document, m_span);
+}
+
+void Range::Select() const {
+    m_document->selection().select(*m_span);
+}
+
+ShapeRange Range::ShapeRange() const {
+    if (m_span->story.kind == wordproc::StoryKind::TextFrame)
+        return automation::ShapeRange(m_document, {m_span->story.key});
+    return automation::ShapeRange(m_document, m_document->shapes().anchoredIn(*m_span));
+}
+
+namespace {
+
+int frameOf(const wordproc::Span& span) {
+    if (span.story.kind != wordproc::StoryKind::TextFrame)
+        throw Error("只有文本框中的文字才有文字方向。");
+    return span.story.key;
+}
+
+} // namespace
+
+int Range::orientation() const {
+    return m_document->shapes().textOrientation(frameOf(*m_span));
+}
+
+void Range::setOrientation(int orientation) const {
+    m_document->shapes().setTextOrientation(frameOf(*m_span), orientation);
 }
 
 } // namespace automation

@@ -15,6 +15,7 @@ namespace automation {
 
 class Font;
 class ParagraphFormat;
+class ShapeRange;
 
 class Range {
 public:
@@ -39,6 +40,15 @@ public:
 
     automation::Font Font() const;
     automation::ParagraphFormat ParagraphFormat() const;
+
+    // Makes the range the selection of the document's window.
+    void Select() const;
+    // The floating shapes anchored in the range's characters; for the text of a text box, that box.
+    automation::ShapeRange ShapeRange() const;
+    // The direction of a text box's text (1 horizontal, 2 upward, 3 downward, 4 vertical East Asian,
+    // 5 vertical). Throws Error for text outside text boxes.
+    int orientation() const;
+    void setOrientation(int orientation) const;
 
 private:
     std::shared_ptr<wordproc::Document> m_document;

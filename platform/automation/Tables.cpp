@@ -2,6 +2,7 @@
 
 #include "platform/automation/Range.h"
 #include "platform/wordproc/Document.h"
+#include "platform/wordproc/DocumentSelection.h"
 #include "platform/wordproc/DocumentTables.h"
 #include "platform/wordproc/DocumentText.h"
 
@@ -19,6 +20,14 @@ Cell Table::Cell(int row, int column) const {
 
 int Table::rowCount() const {
     return m_document->tables().rowCount(m_index);
+}
+
+Range Table::Range() const {
+    return automation::Range(m_document, m_document->text().track(m_document->tables().table(m_index)));
+}
+
+void Table::Select() const {
+    m_document->selection().select(m_document->tables().table(m_index));
 }
 
 int Tables::Count() const {

@@ -32,6 +32,10 @@ public:
     // The column-th cell (from 1) of the row-th row. Throws Error when there is none.
     automation::Cell Cell(int row, int column) const;
     int rowCount() const;
+    // The whole table, the ends of its rows included.
+    automation::Range Range() const;
+    // Makes the whole table the selection of the document's window.
+    void Select() const;
 
 private:
     std::shared_ptr<wordproc::Document> m_document;

@@ -1,8 +1,11 @@
 #include "platform/wordproc/Document.h"
 
 #include "platform/text/TextFile.h"
+#include "platform/wordproc/DocumentHeadersFooters.h"
 #include "platform/wordproc/DocumentLayout.h"
 #include "platform/wordproc/DocumentModel.h"
+#include "platform/wordproc/DocumentSections.h"
+#include "platform/wordproc/DocumentSelection.h"
 #include "platform/wordproc/DocumentShapes.h"
 #include "platform/wordproc/DocumentStyles.h"
 #include "platform/wordproc/DocumentTables.h"
@@ -31,7 +34,10 @@ Document::Document(std::unique_ptr<DocumentModel> model, DocumentKind kind)
       m_tables(std::make_unique<DocumentTables>(*m_model)),
       m_bookmarks(std::make_unique<DocumentBookmarks>(*m_model, *m_text)),
       m_layout(std::make_unique<DocumentLayout>(*m_model)),
-      m_styles(std::make_unique<DocumentStyles>(*m_model, *m_layout)) {}
+      m_styles(std::make_unique<DocumentStyles>(*m_model, *m_layout)),
+      m_sections(std::make_unique<DocumentSections>(*m_model)),
+      m_headersFooters(std::make_unique<DocumentHeadersFooters>(*m_model)),
+      m_selection(std::make_unique<DocumentSelection>(*m_model, *m_text)) {}
 
 Document::~Document() {
     // The user gets the document as it stands, also when its making failed half way.
@@ -80,6 +86,21 @@ DocumentStyles& Document::styles() {
 DocumentLayout& Document::layout() {
     requireOpen();
     return *m_layout;
+}
+
+DocumentSections& Document::sections() {
+    requireOpen();
+    return *m_sections;
+}
+
+DocumentHeadersFooters& Document::headersFooters() {
+    requireOpen();
+    return *m_headersFooters;
+}
+
+DocumentSelection& Document::selection() {
+    requireOpen();
+    return *m_selection;
 }
 
 void Document::setProofingMarksHidden(bool spelling, bool grammar) {

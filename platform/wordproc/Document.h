@@ -19,6 +19,10 @@ class DocumentTables;
 class DocumentBookmarks;
 class DocumentStyles;
 class DocumentLayout;
+class DocumentSections;
+class DocumentHeadersFooters;
+class DocumentSelection;
+class Instance;
 
 // New: an untitled copy of a template; Opened: a file opened read-only.
 enum class DocumentKind { New, Opened };
@@ -47,6 +51,14 @@ public:
     DocumentBookmarks& bookmarks();
     DocumentStyles& styles();
     DocumentLayout& layout();
+    DocumentSections& sections();
+    DocumentHeadersFooters& headersFooters();
+    // The selection of the document's window.
+    DocumentSelection& selection();
+
+    // The word processor that holds the document open (null for a document read on its own).
+    std::shared_ptr<Instance> host() const { return m_host.lock(); }
+    void setHost(std::weak_ptr<Instance> host) { m_host = std::move(host); }
 
     // Whether the host marks spelling and grammar errors in this document (its proofing options).
     void setProofingMarksHidden(bool spelling, bool grammar);
@@ -71,6 +83,10 @@ private:
     std::unique_ptr<DocumentBookmarks> m_bookmarks;
     std::unique_ptr<DocumentLayout> m_layout;
     std::unique_ptr<DocumentStyles> m_styles;
+    std::unique_ptr<DocumentSections> m_sections;
+    std::unique_ptr<DocumentHeadersFooters> m_headersFooters;
+    std::unique_ptr<DocumentSelection> m_selection;
+    std::weak_ptr<Instance> m_host;
 };
 
 } // namespace wordproc

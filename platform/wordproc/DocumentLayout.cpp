@@ -3,6 +3,7 @@
 #include "platform/wordproc/DocumentModel.h"
 #include "platform/wordproc/Error.h"
 #include "platform/wordproc/PageGeometry.h"
+#include "platform/wordproc/SectionOptions.h"
 #include "platform/wordproc/Xml.h"
 
 #include <cmath>
@@ -95,6 +96,7 @@ void applyToSection(pugi::xml_node section, const PageFormat& format) {
         if (*format.differentFirstPage)
             xml::ensureChild(section, "w:titlePg", xml::sectionPropertyOrder);
     }
+    applySectionOptions(section, format);
 }
 
 } // namespace
@@ -115,6 +117,7 @@ void DocumentLayout::apply(int first, int last, const PageFormat& format) {
         if (*format.mirrorMargins)
             xml::ensureChild(settings, "w:mirrorMargins", xml::settingsOrder);
     }
+    applyDocumentOptions(m_model, format);
     if (format.charsLine)
         applyCharacterGrid(m_model, *format.charsLine);
     else
@@ -146,6 +149,7 @@ PageFormat DocumentLayout::pageFormat(int section) const {
     format.linesPage = pitch > 0 ? static_cast<int>(area / pitch) : 0;
     format.mirrorMargins = xml::isOn(m_model.existingSettings().child("w:mirrorMargins"));
     format.differentFirstPage = xml::isOn(node.child("w:titlePg"));
+    readSectionOptions(node, m_model.existingSettings(), format);
     return format;
 }
 

@@ -85,6 +85,8 @@ pugi::xml_node DocumentModel::settingsRoot() {
 pugi::xml_node DocumentModel::storyContainer(StoryId story) const {
     if (story.kind == StoryKind::Main)
         return body();
+    if (story.kind == StoryKind::Header || story.kind == StoryKind::Footer)
+        return m_headerFooters.root(story.key);
     pugi::xml_node content = findShapeById(body(), story.key).select_node(".//w:txbxContent").node();
     if (!content)
         throw Error("这个文本框已经不在文档里了。");
@@ -118,6 +120,7 @@ std::string DocumentModel::toBytes(Compression compression) {
     m_package.setPart(m_styles.name, xml::serialize(m_styles.dom));
     if (!m_settings.name.empty())
         m_package.setPart(m_settings.name, xml::serialize(m_settings.dom));
+    m_headerFooters.writeBack();
     if (!m_mainRelationships.all().empty())
         m_package.setPart(Relationships::partFor(m_main.name), m_mainRelationships.toXml());
     m_package.setPart(names::ContentTypesPart, m_contentTypes.toXml());

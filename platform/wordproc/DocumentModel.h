@@ -3,6 +3,7 @@
 // spans that handles hold, and the paragraph indexes of its stories.
 
 #include "platform/wordproc/ContentTypes.h"
+#include "platform/wordproc/HeaderFooterParts.h"
 #include "platform/wordproc/Package.h"
 #include "platform/wordproc/Relationships.h"
 #include "platform/wordproc/Span.h"
@@ -28,6 +29,9 @@ public:
     // Parses the parts. `source` names the file in messages. Throws Error when the package holds no
     // word-processing document or its main parts are damaged.
     DocumentModel(Package package, std::string source, Flavour flavour);
+    // The parts refer to each other: a model stays where it was made.
+    DocumentModel(const DocumentModel&) = delete;
+    DocumentModel& operator=(const DocumentModel&) = delete;
 
     Flavour flavour() const { return m_flavour; }
     const std::string& source() const { return m_source; }
@@ -41,6 +45,10 @@ public:
     pugi::xml_node existingSettings() const { return m_settings.dom.document_element(); }
 
     SpanTracker& tracker() { return m_tracker; }
+    // The headers and footers, loaded as sections ask for them.
+    HeaderFooterParts& headerFooters() { return m_headerFooters; }
+    // Where the document's selection stands: a span that the tracker keeps in step with edits.
+    Span& selection() { return *m_selection; }
 
     // The story's container (w:body, w:txbxContent). Throws Error when it is gone.
     pugi::xml_node storyContainer(StoryId story) const;
@@ -74,7 +82,9 @@ private:
     Relationships m_mainRelationships;
     XmlPart m_styles;
     XmlPart m_settings;
+    HeaderFooterParts m_headerFooters{m_package, m_mainRelationships, m_contentTypes, m_main.name, m_source};
     SpanTracker m_tracker;
+    std::shared_ptr<Span> m_selection = m_tracker.track({});
     struct CachedIndex {
         bool current = false;
         StoryIndex index;

@@ -1,6 +1,7 @@
 #include "platform/wordproc/DocumentShapes.h"
 
 #include "platform/wordproc/DocumentModel.h"
+#include "platform/wordproc/DocumentSections.h"
 #include "platform/wordproc/DrawingWriter.h"
 #include "platform/wordproc/Error.h"
 #include "platform/wordproc/PageGeometry.h"
@@ -8,6 +9,7 @@
 #include "platform/wordproc/ShapeIndex.h"
 #include "platform/wordproc/Xml.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -22,6 +24,8 @@ constexpr const char* horizontalFrames[] = {"margin",     "page",        "column
 constexpr const char* fillKinds[] = {"a:noFill",   "a:solidFill", "a:gradFill",
                                      "a:blipFill", "a:pattFill",  "a:grpFill"};
 constexpr Emu EmuPerPoint = 12700;
+// wps:bodyPr/@vert of the hosts' text orientations 1 to 6 (0 unused).
+constexpr const char* textDirections[] = {"horz", "horz", "vert270", "vert", "eaVert", "wordArtVert", "horz"};
 
 int frameNumber(std::string_view frame, const char* const (&frames)[8]) {
     for (int i = 0; i < 8; ++i) {
@@ -114,6 +118,14 @@ float toPoints(Emu emu) {
 
 namespace {
 
+// The properties of a text box's text. Throws Error for a shape without text.
+pugi::xml_node textBody(pugi::xml_node anchor) {
+    pugi::xml_node body = anchor.select_node(".//wps:bodyPr").node();
+    if (!body || !anchor.select_node(".//w:txbxContent"))
+        throw Error("这个形状没有文本框。");
+    return body;
+}
+
 pugi::xml_node anchorOf(const DocumentModel& model, int id) {
     pugi::xml_node anchor = findShapeById(model.body(), id);
     if (!anchor || std::string_view(anchor.name()) != "wp:anchor")
@@ -132,12 +144,18 @@ Placement placementFor(DocumentModel& model, const Span* anchor) {
     const StoryIndex& main = model.story({});
     if (main.paragraphs.empty())
         throw Error("文档没有段落，无法添加形状。");
-    // Without an anchor Word takes the first paragraph; WPS puts the new shape behind all others, so
-    // that the numbers of the shapes already there stay as they are.
+    // Without an anchor Word takes the selection's paragraph; WPS puts the new shape behind all others
+    // of the selection's section, so that the numbers of the shapes already there stay as they are.
     if (!anchor) {
-        const auto& paragraph =
-            model.flavour() == Flavour::Wps ? main.paragraphs.back() : main.paragraphs.front();
-        return {paragraph.node, "page", "page"};
+        const Span& selection = model.selection();
+        int position = selection.story.kind == StoryKind::Main ? selection.start : 0;
+        if (selection.story.kind == StoryKind::TextFrame)
+            position = std::max(0, anchorPosition(main, findShapeById(model.body(), selection.story.key)));
+        if (model.flavour() == Flavour::Wps) {
+            DocumentSections sections(model);
+            position = std::max(0, sections.span(sections.sectionAt(position)).end - 1);
+        }
+        return {main.paragraphs[main.find(position)].node, "page", "page"};
     }
     if (anchor->story.kind != StoryKind::Main)
         throw Error("形状只能锚定在正文中。");
@@ -228,6 +246,66 @@ void DocumentShapes::setRelativeHorizontalPosition(int id, int relative) {
     changeFrame(m_model, anchorOf(m_model, id).child("wp:positionH"), horizontalFrames[relative], false);
 }
 
+int DocumentShapes::anchorPosition(int id) const {
+    int position = wordproc::anchorPosition(m_model.story({}), anchorOf(m_model, id));
+    if (position < 0)
+        throw Error("这个形状不在正文中。");
+    return position;
+}
+
+std::vector<int> DocumentShapes::anchoredIn(const Span& span) const {
+    std::vector<int> found;
+    if (span.story.kind != StoryKind::Main)
+        return found;
+    const StoryIndex& main = m_model.story({});
+    for (const ShapeEntry& shape : listShapes(main)) {
+        int position = wordproc::anchorPosition(main, shape.anchor);
+        if (position >= span.start && position < span.end)
+            found.push_back(shape.id);
+    }
+    return found;
+}
+
+float DocumentShapes::textFrameMargin(int id, FrameSide side) const {
+    static const std::pair<const char*, long long> insets[] = {
+        {"lIns", 91440}, {"tIns", 45720}, {"rIns", 91440}, {"bIns", 45720}};
+    const auto& [name, fallback] = insets[static_cast<int>(side)];
+    return toPoints(xml::numberAttribute(textBody(anchorOf(m_model, id)), name, fallback));
+}
+
+void DocumentShapes::setTextFrameMargin(int id, FrameSide side, float points) {
+    static const char* insets[] = {"lIns", "tIns", "rIns", "bIns"};
+    if (points < 0 || points > 1584)
+        throw Error("文本框的内部边距超出范围。");
+    xml::setAttribute(textBody(anchorOf(m_model, id)), insets[static_cast<int>(side)], toEmu(points));
+}
+
+int DocumentShapes::textOrientation(int id) const {
+    std::string_view direction = textBody(anchorOf(m_model, id)).attribute("vert").value();
+    for (int orientation = 1; orientation <= 5; ++orientation) {
+        if (direction == textDirections[orientation])
+            return orientation;
+    }
+    return direction == "wordArtVert" || direction == "mongolianVert" ? 5 : 1;
+}
+
+void DocumentShapes::setTextOrientation(int id, int orientation) {
+    if (orientation < 1 || orientation > 6)
+        throw Error("文本框的文字方向无效。");
+    xml::setAttribute(textBody(anchorOf(m_model, id)), "vert", textDirections[orientation]);
+}
+
+bool DocumentShapes::shown(int id) const {
+    return !anchorOf(m_model, id).child("wp:docPr").attribute("hidden").as_bool();
+}
+
+void DocumentShapes::setShown(int id, bool shown) {
+    pugi::xml_node properties = anchorOf(m_model, id).child("wp:docPr");
+    properties.remove_attribute("hidden");
+    if (!shown)
+        properties.append_attribute("hidden") = 1;
+}
+
 ShapeBox DocumentShapes::box(int id) const {
     pugi::xml_node anchor = anchorOf(m_model, id);
     pugi::xml_node extent = anchor.child("wp:extent");
@@ -266,7 +344,6 @@ int DocumentShapes::addLine(float x1, float y1, float x2, float y2, const Span* 
 
 int DocumentShapes::addTextbox(int orientation, float left, float top, float width, float height,
                                const Span* anchor) {
-    static const char* directions[] = {"horz", "horz", "vert270", "vert", "eaVert", "vert", "horz"};
     if (orientation < 1 || orientation > 6)
         throw Error("文本框的文字方向无效。");
     if (width < 0 || height < 0)
@@ -281,7 +358,7 @@ int DocumentShapes::addTextbox(int orientation, float left, float top, float wid
     spec.height = toEmu(height);
     spec.lineColor = "000000";
     spec.fillColor = "FFFFFF";
-    spec.textDirection = directions[orientation];
+    spec.textDirection = textDirections[orientation];
     declareDrawingNamespaces(m_model.root());
     insertTextBox(placement.paragraph, {}, spec, id);
     return id;

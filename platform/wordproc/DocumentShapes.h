@@ -6,12 +6,16 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wordproc {
 
 class DocumentModel;
 
 enum class ShapePart { Line, Fill };
+
+// The sides of a text box's inner margin.
+enum class FrameSide { Left, Top, Right, Bottom };
 
 // A shape's place and size in points, measured from what RelativeHorizontalPosition and
 // RelativeVerticalPosition name.
@@ -35,6 +39,17 @@ public:
     // The story of the shape's text. Throws Error for a shape that holds no text.
     StoryId textFrame(int id) const;
 
+    // The inner margin of a text box's text, in points, and the direction its text runs in: 1
+    // horizontal, 2 upward, 3 downward, 4 vertical East Asian, 5 vertical (stacked), 6 horizontal.
+    float textFrameMargin(int id, FrameSide side) const;
+    void setTextFrameMargin(int id, FrameSide side, float points);
+    int textOrientation(int id) const;
+    void setTextOrientation(int id, int orientation);
+
+    // Whether the shape is shown at all (a hidden shape stays in the document).
+    bool shown(int id) const;
+    void setShown(int id, bool shown);
+
     // The outline (Shape.Line) or the inside (Shape.Fill): drawn or not, and its colour (BGR).
     bool visible(int id, ShapePart part) const;
     void setVisible(int id, ShapePart part, bool visible);
@@ -50,13 +65,19 @@ public:
     int relativeHorizontalPosition(int id) const;
     void setRelativeHorizontalPosition(int id, int relative);
 
+    // Where the shape is anchored in the main text (see anchorPosition in ShapeIndex.h).
+    int anchorPosition(int id) const;
+    // The shapes anchored in the characters of the span of the main text, in order.
+    std::vector<int> anchoredIn(const Span& span) const;
+
     ShapeBox box(int id) const;
     void setBox(int id, const ShapeBox& box);
 
     // Adds a line from (x1, y1) to (x2, y2), in points, anchored at the paragraph that holds the anchor's
     // start, behind the shapes anchored there; measured from that paragraph's column and top. Without an
-    // anchor it is measured from the page and anchored at the first paragraph (Word) or the last (WPS,
-    // where a new shape comes after all others). Returns its id.
+    // anchor it is measured from the page and anchored where the selection stands: at its paragraph
+    // (Word; the first one in a new document), or at the last paragraph of its section (WPS, where a new
+    // shape comes after all others of the section). Returns its id.
     int addLine(float x1, float y1, float x2, float y2, const Span* anchor);
     // Adds a text box (orientation 1 horizontal, 2 upward, 3 downward, 4 vertical East Asian, 5 vertical)
     // with a black outline and white fill, placed as addLine places lines. Returns its id.

@@ -98,6 +98,25 @@ int DocumentTables::rowCount(int table) const {
                                           tableAt(m_model, table).children("w:tr").end()));
 }
 
+Span DocumentTables::table(int table) const {
+    pugi::xml_node node = tableAt(m_model, table);
+    const StoryIndex& index = m_model.story({});
+    const ParagraphEntry* first = nullptr;
+    const ParagraphEntry* last = nullptr;
+    for (const ParagraphEntry& entry : index.paragraphs) {
+        bool inside = false;
+        for (pugi::xml_node up = entry.node.parent(); up && !inside; up = up.parent())
+            inside = up == node;
+        if (inside) {
+            first = first ? first : &entry;
+            last = &entry;
+        }
+    }
+    if (!first)
+        throw Error("这个表格没有段落。");
+    return {{}, first->start, last->end()};
+}
+
 Span DocumentTables::cell(int table, int row, int column) const {
     pugi::xml_node cell = nth(nth(tableAt(m_model, table), "w:tr", row), "w:tc", column);
     if (!cell)

@@ -22,6 +22,8 @@ public:
     // The cell's characters with its end mark: the c-th cell (from 1) of the r-th row of the n-th table.
     // Throws Error when there is no such cell.
     Span cell(int table, int row, int column) const;
+    // The whole table: its cells and the ends of its rows (and of the table, as the flavour counts).
+    Span table(int table) const;
 
 private:
     DocumentModel& m_model;

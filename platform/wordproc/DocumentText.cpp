@@ -4,6 +4,7 @@
 #include "platform/wordproc/Error.h"
 #include "platform/wordproc/InlineText.h"
 #include "platform/wordproc/PageGeometry.h"
+#include "platform/wordproc/ParagraphBorders.h"
 #include "platform/wordproc/ParagraphEdits.h"
 #include "platform/wordproc/ParagraphFormatting.h"
 #include "platform/wordproc/RunFormatting.h"
@@ -183,6 +184,17 @@ ParaFormat DocumentText::paraFormat(const Span& span) const {
     StyleSheet styles(m_model.stylesRoot());
     return resolveParaFormat(
         [&](const PropertyKey& key) { return styles.paragraphProperty(paragraph, key); });
+}
+
+int DocumentText::paragraphBorder(const Span& span, int border) const {
+    pugi::xml_node paragraph = m_model.story(span.story).holding(span.start).node;
+    return paragraphBorderStyle(StyleSheet(m_model.stylesRoot()), paragraph, border);
+}
+
+void DocumentText::setParagraphBorder(const Span& span, int border, int lineStyle) {
+    StyleSheet styles(m_model.stylesRoot());
+    for (const ParagraphEntry* entry : touched(m_model.story(span.story), span))
+        setParagraphBorderStyle(styles, entry->node, border, lineStyle);
 }
 
 } // namespace wordproc

@@ -78,6 +78,7 @@ void Instance::setTableGridlines(bool show) {
 std::shared_ptr<Document> Instance::addDocument(const std::string& templatePath) {
     requireRunning();
     std::shared_ptr<Document> document = Document::load(templatePath, DocumentKind::New, m_flavour);
+    document->setHost(weak_from_this());
     if (!m_checkSpelling || !m_checkGrammar)
         document->setProofingMarksHidden(!m_checkSpelling, !m_checkGrammar);
     m_documents.push_back({document, nullptr});
@@ -87,6 +88,7 @@ std::shared_ptr<Document> Instance::addDocument(const std::string& templatePath)
 std::shared_ptr<Document> Instance::openDocument(const std::string& path) {
     requireRunning();
     std::shared_ptr<Document> document = Document::load(path, DocumentKind::Opened, m_flavour);
+    document->setHost(weak_from_this());
     m_documents.push_back({document, document});
     return document;
 }
@@ -125,8 +127,25 @@ std::shared_ptr<Document> Instance::activeDocument() {
     return live.back();
 }
 
+void Instance::activate(const std::shared_ptr<Document>& document) {
+    requireRunning();
+    auto entry = std::find_if(m_documents.begin(), m_documents.end(),
+                              [&](const Entry& item) { return item.document.lock() == document; });
+    if (entry == m_documents.end() || !document->isOpen())
+        throw Error("这个文档没有在文字处理程序中打开。");
+    // The active document is the last entry.
+    std::rotate(entry, entry + 1, m_documents.end());
+    m_windowActivated.emit(document);
+}
+
+CommandBarSet& Instance::commandBars() {
+    requireRunning();
+    return m_commandBars;
+}
+
 void Instance::quit() {
     requireRunning();
+    m_commandBars.clear();
     for (Entry& entry : m_documents) {
         if (entry.kept)
             entry.kept->close();

@@ -3,7 +3,9 @@
 // "wps.Application" (any letter case). Attaching finds the running one; starting makes one when none
 // runs. It runs until Quit.
 
+#include "platform/wordproc/CommandBarSet.h"
 #include "platform/wordproc/Document.h"
+#include "platform/wordproc/Signal.h"
 
 #include <memory>
 #include <string>
@@ -12,7 +14,7 @@
 
 namespace wordproc {
 
-class Instance {
+class Instance : public std::enable_shared_from_this<Instance> {
 public:
     // The running instance for the ProgID, or null.
     static std::shared_ptr<Instance> running(std::string_view progId);
@@ -39,8 +41,17 @@ public:
     int documentCount();
     // The n-th open document (from 1). Throws Error when there is none.
     std::shared_ptr<Document> document(int n);
-    // The document added or opened last that is still open. Throws Error when there is none.
+    // The document whose window was activated last (or, without an activation since, the one added or
+    // opened last) that is still open. Throws Error when there is none.
     std::shared_ptr<Document> activeDocument();
+    // Activates the document's window: it becomes the active document, and WindowActivate is raised.
+    // Throws Error for a document that is not open in this instance.
+    void activate(const std::shared_ptr<Document>& document);
+    // Raised when a document's window is activated, with that document.
+    Signal<std::shared_ptr<Document>>& windowActivated() { return m_windowActivated; }
+
+    // The menu bar and toolbars. Throws Error once the instance has quit.
+    CommandBarSet& commandBars();
 
     // Closes the documents opened read-only and ends the instance; a later attach starts a new one. New
     // documents stay with whoever holds them and are handed over when released.
@@ -64,6 +75,8 @@ private:
     bool m_checkGrammar = true;
     bool m_tableGridlines = true;
     std::vector<Entry> m_documents;
+    CommandBarSet m_commandBars;
+    Signal<std::shared_ptr<Document>> m_windowActivated;
 };
 
 } // namespace wordproc

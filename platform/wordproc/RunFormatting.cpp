@@ -44,6 +44,8 @@ void setFonts(pugi::xml_node properties, const CharFormat& format) {
         setFont("w:ascii", "w:asciiTheme", *format.nameAscii);
         setFont("w:hAnsi", "w:hAnsiTheme", *format.nameAscii);
     }
+    if (format.nameOther)
+        setFont("w:hAnsi", "w:hAnsiTheme", *format.nameOther);
     if (format.nameFarEast)
         setFont("w:eastAsia", "w:eastAsiaTheme", *format.nameFarEast);
 }
@@ -88,7 +90,7 @@ void applyCharFormat(pugi::xml_node properties, const CharFormat& format) {
         throw Error("字符缩放超出范围（1% 到 600%）。");
     if (format.color && *format.color != AutomaticColor && (*format.color < 0 || *format.color > 0xFFFFFF))
         throw Error("颜色值无效。");
-    if (format.name || format.nameAscii || format.nameFarEast)
+    if (format.name || format.nameAscii || format.nameOther || format.nameFarEast)
         setFonts(properties, format);
     if (format.bold) {
         setToggle(properties, "w:b", *format.bold);
@@ -114,6 +116,7 @@ CharFormat resolveCharFormat(const PropertyLookup& find) {
     CharFormat format;
     format.name = find({"w:rFonts", {"w:ascii"}}).attribute("w:ascii").value();
     format.nameAscii = format.name;
+    format.nameOther = find({"w:rFonts", {"w:hAnsi"}}).attribute("w:hAnsi").value();
     format.nameFarEast = find({"w:rFonts", {"w:eastAsia"}}).attribute("w:eastAsia").value();
     format.size = static_cast<float>(xml::numberAttribute(find({"w:sz"}), "w:val", 20)) / 2.0f;
     format.bold = xml::isOn(find({"w:b"}));

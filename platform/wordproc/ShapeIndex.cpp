@@ -1,5 +1,6 @@
 #include "platform/wordproc/ShapeIndex.h"
 
+#include "platform/wordproc/InlineText.h"
 #include "platform/wordproc/Xml.h"
 
 #include <limits>
@@ -58,6 +59,21 @@ std::vector<ShapeEntry> listShapes(const StoryIndex& story) {
     for (const ParagraphEntry& paragraph : story.paragraphs)
         collectAnchors(paragraph.node, shapes);
     return shapes;
+}
+
+int anchorPosition(const StoryIndex& story, pugi::xml_node anchor) {
+    // The item of the paragraph that holds the drawing: a child of its run.
+    pugi::xml_node item = anchor;
+    while (item.parent() && std::string_view(item.parent().name()) != "w:r")
+        item = item.parent();
+    pugi::xml_node paragraph = item.parent().parent();
+    while (paragraph && std::string_view(paragraph.name()) != "w:p")
+        paragraph = paragraph.parent();
+    for (const ParagraphEntry& entry : story.paragraphs) {
+        if (entry.node == paragraph)
+            return entry.start + offsetOfNode(paragraph, item);
+    }
+    return -1;
 }
 
 pugi::xml_node findShapeById(pugi::xml_node root, int id) {

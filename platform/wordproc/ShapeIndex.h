@@ -19,6 +19,10 @@ struct ShapeEntry {
 // pictures of mc:AlternateContent are not counted.
 std::vector<ShapeEntry> listShapes(const StoryIndex& story);
 
+// The position in the story where the shape's anchor stands: its paragraph's start and the characters
+// in front of it there. -1 when the shape is not anchored in the story.
+int anchorPosition(const StoryIndex& story, pugi::xml_node anchor);
+
 // The wp:anchor (or wp:inline) whose wp:docPr has the id, or null.
 pugi::xml_node findShapeById(pugi::xml_node root, int id);
 

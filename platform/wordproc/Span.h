@@ -4,11 +4,11 @@
 
 namespace wordproc {
 
-enum class StoryKind { Main, TextFrame };
+enum class StoryKind { Main, TextFrame, Header, Footer };
 
 struct StoryId {
     StoryKind kind = StoryKind::Main;
-    int key = 0; // TextFrame: the id of the shape that holds the text
+    int key = 0; // TextFrame: the id of the shape that holds the text; Header, Footer: the part's number
     bool operator==(const StoryId&) const = default;
 };
 

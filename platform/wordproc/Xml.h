@@ -52,7 +52,7 @@ extern const ChildOrder paragraphPropertyOrder;
 extern const ChildOrder runPropertyOrder;
 extern const ChildOrder sectionPropertyOrder;
 extern const ChildOrder shapePropertyOrder;
-// The settings part's children as far as the engine writes them; the rest follow in any order.
+// The settings part's children of the WordprocessingML namespace; others follow in any order.
 extern const ChildOrder settingsOrder;
 
 } // namespace wordproc::xml

@@ -1,6 +1,5 @@
 // Produced documents rendered by LibreOffice: the page and the type area that the profile sets, and 22
 // lines of 28 characters. Skipped where LibreOffice or poppler's tools are not installed.
-#include "platform/shell/Shell.h"
 #include "tests/platform/automation/ProducedDocuments.h"
 #include "tests/platform/automation/RenderedPage.h"
 #include "tests/platform/wordproc/WordprocFixtures.h"
@@ -24,10 +23,6 @@ std::string bodyText(int characters) {
         text += pieces[i % 16];
     return text;
 }
-
-#define REQUIRE_RENDERER()                                                                                   \
-    if (shell::findProgram("libreoffice").empty() || shell::findProgram("pdftotext").empty())                \
-    GTEST_SKIP() << "LibreOffice or poppler-utils is not installed: the rendering is not checked."
 
 TEST(Render, TheBlankTemplateGivesTheOfficialPageWith22LinesOf28Characters) {
     REQUIRE_RENDERER();

@@ -34,6 +34,7 @@ void readLayout(const std::string& xhtml, RenderedDocument& document) {
             ++page;
             document.pageWidth = number(attributes, "width");
             document.pageHeight = number(attributes, "height");
+            document.pageSizes.push_back({document.pageWidth, document.pageHeight});
         } else if (name == "line") {
             document.lines.push_back({page, number(attributes, "xMin"), number(attributes, "xMax"),
                                       number(attributes, "yMin"), number(attributes, "yMax"), "", 0});
@@ -71,16 +72,32 @@ RenderedDocument render(const std::string& docx, const std::string& folder) {
     return document;
 }
 
-std::vector<RenderedLine> bodyLines(const RenderedDocument& document, int page) {
+namespace {
+
+// The lines of the page above (or in) its footer area, top to bottom.
+std::vector<RenderedLine> linesOfPage(const RenderedDocument& document, int page, bool footer) {
     std::vector<RenderedLine> lines;
-    double footerArea = document.pageHeight - 30 * 72.0 / 25.4;
+    double height = page >= 1 && page <= static_cast<int>(document.pageSizes.size())
+                        ? document.pageSizes[static_cast<std::size_t>(page - 1)].height
+                        : document.pageHeight;
+    double footerArea = height - 30 * 72.0 / 25.4;
     for (const RenderedLine& line : document.lines) {
-        if (line.page == page && line.top < footerArea)
+        if (line.page == page && (line.top >= footerArea) == footer)
             lines.push_back(line);
     }
     std::sort(lines.begin(), lines.end(),
               [](const RenderedLine& a, const RenderedLine& b) { return a.top < b.top; });
     return lines;
+}
+
+} // namespace
+
+std::vector<RenderedLine> bodyLines(const RenderedDocument& document, int page) {
+    return linesOfPage(document, page, false);
+}
+
+std::vector<RenderedLine> footerLines(const RenderedDocument& document, int page) {
+    return linesOfPage(document, page, true);
 }
 
 bool contains(const RenderedDocument& document, const std::string& text) {

@@ -2,6 +2,8 @@
 // A document rendered to PDF by LibreOffice and read back with poppler's tools: page size and the lines
 // of text with their boxes (points, from the page's top left corner).
 
+#include "platform/shell/Shell.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,11 +17,16 @@ struct RenderedLine {
     int characters = 0; // characters of the text
 };
 
+struct PageSize {
+    double width = 0, height = 0;
+};
+
 struct RenderedDocument {
     bool ok = false;
     std::string problem;
-    double pageWidth = 0, pageHeight = 0;
+    double pageWidth = 0, pageHeight = 0; // of the last page
     int pages = 0;
+    std::vector<PageSize> pageSizes; // of every page, in order
     std::vector<RenderedLine> lines;
 };
 
@@ -29,6 +36,9 @@ RenderedDocument render(const std::string& docx, const std::string& folder);
 // The lines of the page above its footer area (the last 30 mm), top to bottom.
 std::vector<RenderedLine> bodyLines(const RenderedDocument& document, int page);
 
+// The lines of the page in its footer area (the last 30 mm), top to bottom.
+std::vector<RenderedLine> footerLines(const RenderedDocument& document, int page);
+
 // Whether the text stands on one line of the document.
 bool contains(const RenderedDocument& document, const std::string& text);
 
@@ -36,3 +46,8 @@ bool contains(const RenderedDocument& document, const std::string& text);
 std::optional<RenderedLine> lineWith(const RenderedDocument& document, const std::string& text);
 
 } // namespace rendertest
+
+// Skips the test where LibreOffice or poppler's tools are not installed.
+#define REQUIRE_RENDERER()                                                                                   \
+    if (shell::findProgram("libreoffice").empty() || shell::findProgram("pdftotext").empty())                \
+    GTEST_SKIP() << "LibreOffice or poppler-utils is not installed: the rendering is not checked."
