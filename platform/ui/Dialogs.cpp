@@ -1,5 +1,6 @@
 #include "platform/ui/Dialogs.h"
 
+#include "platform/fonts/FontRules.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 
@@ -41,6 +42,9 @@ std::string inputBox(const std::string& caption, const std::string& prompt, cons
 
 std::vector<std::string> screenFonts() {
     auto names = Application::current().backend().fontNames();
+    // The platform's font rules give these names a face, installed under that name or not.
+    const std::vector<std::string>& ruled = fonts::ruledFamilies();
+    names.insert(names.end(), ruled.begin(), ruled.end());
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;

@@ -43,7 +43,8 @@ std::optional<std::string> inputQuery(const std::string& caption, const std::str
 // As inputQuery, but a cancelled dialog gives the default value.
 std::string inputBox(const std::string& caption, const std::string& prompt, const std::string& defaultValue);
 
-// The names of the fonts installed for the screen, sorted.
+// The names of the fonts installed for the screen, sorted, with the names that the platform's font rules
+// resolve (platform/fonts).
 std::vector<std::string> screenFonts();
 
 } // namespace ui

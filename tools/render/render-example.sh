@@ -2,7 +2,9 @@
 # Renders a filled example document to PNG pages, to look at it as a clerk would:
 #   tools/render/render-example.sh [KIND] [build folder] [output folder]
 # It runs the kind's script test through the UI script driver, converts each produced .docx to PDF with
-# LibreOffice and the pages to PNG with pdftoppm. Without arguments it lists the kinds.
+# LibreOffice and the pages to PNG with pdftoppm. LibreOffice sees the template fonts as an installation
+# does: through the composer's font rules (the build's fontconfig/fonts.conf). Without arguments it lists
+# the kinds.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 scripts=$top/tests/scripts
@@ -13,6 +15,8 @@ examples() {
 administrative  downgoing  word_administrative.script  administrative  2026-12-09
 party           downgoing  party_word.script           party           2026-01-05
 wps             downgoing  wps_both_templates.script   wps             2026-11-20
+short           downgoing  word_short_notice.script    administrative  2026-12-09
+long            downgoing  word_long_body.script       administrative  2026-12-09
 TABLE
 }
 
@@ -27,12 +31,13 @@ if [ -z "${folder:-}" ]; then
     echo "unknown kind: $kind (run without arguments for the list)" >&2
     exit 2
 fi
-build=${2:-$top/build}
+build=$(cd "${2:-$top/build}" && pwd)
 out=${3:-$build/example-$kind}
 
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 mkdir -p "$home/dqx" "$out"
+rm -f "$out"/example-*
 cp -r "$build/templates/built/." "$home/dqx/"
 for seed in "$scripts/$folder/$data"/*.utf8; do
     [ -e "$seed" ] || continue
@@ -41,11 +46,17 @@ done
 
 XDG_DATA_HOME=$home "$build/tools/dqx-script/dqx-script" --today "$today" "$scripts/$folder/$script" |
     sed -n 's/^document: //p' > "$home/documents"
+if [ -r "$build/fontconfig/fonts.conf" ]; then
+    export FONTCONFIG_FILE=$build/fontconfig/fonts.conf
+fi
 n=0
 while read -r document; do
     n=$((n + 1))
     cp "$document" "$out/example-$n.docx"
-    libreoffice --headless --convert-to pdf --outdir "$out" "$out/example-$n.docx" >/dev/null 2>&1
+    # A profile of its own: a LibreOffice already running on the default one would take the job over,
+    # with its own fonts.
+    libreoffice "-env:UserInstallation=file://$home/libreoffice-profile" --headless --convert-to pdf \
+        --outdir "$out" "$out/example-$n.docx" >/dev/null 2>&1
     pdftoppm -png -r 80 "$out/example-$n.pdf" "$out/example-$n-page"
 done < "$home/documents"
 ls "$out"/*.png

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     qt6-base-dev libpugixml-dev libzip-dev zlib1g-dev
     fontconfig fonts-noto-cjk xvfb xauth
+    fonts-noto-cjk-extra fonts-arphic-gkai00mp fonts-arphic-ukai
     libxml2-utils unzip zip poppler-utils libreoffice-writer-nogui
     "$@"
 )

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and installs the composer, seeds the user's data folder with the
-# template set and pick lists, and starts the composer (under Xvfb when there is no display).
+# Installs what is missing, builds and installs the composer, puts its font rules in place (fonts.sh),
+# seeds the user's data folder with the template set and pick lists, and starts the composer (under Xvfb
+# when there is no display).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
@@ -11,6 +12,8 @@ prefix=/usr/local
 BUILD_DIR="$top/build-release" "$here/build.sh" -DCMAKE_BUILD_TYPE=Release -DDQX_BUILD_TESTS=OFF \
     -DCMAKE_INSTALL_PREFIX="$prefix"
 cmake --install "$top/build-release" >/dev/null
+# The documents' typefaces, for this user (or everyone, as root), resolved by the installed rules.
+"$here/fonts.sh" "$prefix/share/dqx/fontconfig/50-dqx-template-fonts.conf" >/dev/null
 
 if [ ! -x "$prefix/bin/dqx" ]; then
     echo "The composer is not built yet; nothing to start."

@@ -2,78 +2,12 @@
 // embedded word processor from the installed templates, and the saved .docx read back paragraph by
 // paragraph.
 
-#include "composer/core/ProcessPaths.h"
-#include "composer/forms/TForm2.h"
 #include "platform/automation/Application.h"
-#include "platform/automation/Automation.h"
 #include "platform/automation/Font.h"
 #include "platform/automation/Paragraphs.h"
 #include "platform/automation/Range.h"
 #include "platform/automation/Shapes.h"
-#include "platform/clock/SystemClock.h"
-#include "platform/ini/IniFile.h"
-#include "platform/wordproc/HandOff.h"
-#include "tests/platform/ui/HeadlessFixture.h"
-#include "tests/support/TempFolder.h"
-
-using namespace composer;
-using testsupport::TempFolder;
-
-class DownGoingDocument : public HeadlessTest {
-protected:
-    DownGoingDocument() {
-        sysclock::fixToday({2026, 12, 9});
-        paths().DataFolder = m_data.path().string();
-        paths().IniPath = m_data.file("dqx.ini");
-        wordproc::setDraftsFolder(m_data.file("drafts"));
-        wordproc::setHandOffOpening(wordproc::HandOffOpening::Suppressed);
-        wordproc::setHandOffObserver([this](const std::string& path) { drafts.push_back(path); });
-        m_data.write("dqx.ini.jg", "");
-        profile("xz", "1");
-    }
-    ~DownGoingDocument() override {
-        wordproc::setHandOffObserver({});
-        sysclock::releaseToday();
-    }
-    void profile(const char* key, const char* value) {
-        ini::IniFile settings(paths().IniPath);
-        settings.writeString("dqx", "fwjg", "某某市人民政府");
-        settings.writeString("某某市人民政府", key, value);
-    }
-    // Fills the form as a clerk would and presses the output button; returns the saved document.
-    automation::Document produce(bool party, bool withCopyTo) {
-        paths().TemplateFolder = std::string(DQX_BUILT_TEMPLATES) + (party ? "/dang" : "");
-        profile("xz", party ? "0" : "1");
-        profile("name", "某某市人民政府办公室");
-        TForm2& form = ui::createForm<TForm2>(nullptr);
-        form.ComboBox1.setText("某府");
-        form.Edit4.setText("12");
-        form.ComboBox13.setText("机密");
-        form.ComboBox14.setText("一年");
-        form.ComboBox15.setText("特  急");
-        form.Edit7.setText("关于做好冬季安全生产工作的通知");
-        form.Edit11.setText("各区县人民政府");
-        form.Memo2.setText("第一段。\r\n第二段。");
-        form.fj.setText("1．检查表\r\n2．名单");
-        form.Edit5.setText("此件公开发布");
-        form.Edit8.setText("安全生产 通知");
-        form.Edit9.setText(withCopyTo ? "市委办公室" : "");
-        form.Edit10.setText("100");
-        user([&] { form.Button5.click(); });
-        EXPECT_EQ(drafts.size(), 1u) << (messages.empty() ? "" : messages.back());
-        EXPECT_EQ(form.windowState(), ui::WindowState::Minimised);
-        return automation::CreateObject("word.Application").Documents().Open(drafts.back());
-    }
-    static std::string text(const automation::Document& doc, int n) {
-        std::string t = doc.Paragraphs().Item(n).Range().text();
-        while (!t.empty() && (t.back() == '\r' || t.back() == '\a'))
-            t.pop_back();
-        return t;
-    }
-
-    TempFolder m_data;
-    std::vector<std::string> drafts;
-};
+#include "tests/composer/forms/DownGoingFixture.h"
 
 TEST_F(DownGoingDocument, WordAdministrativeStyleLandsInEverySlot) {
     automation::Document doc = produce(false, true);

@@ -59,6 +59,7 @@ RenderedDocument render(const std::string& docx, const std::string& folder) {
         document.problem = "LibreOffice did not convert " + docx + ": " + converted.output;
         return document;
     }
+    document.pdf = pdf;
     std::string layout = folder + "/layout.html";
     wordproctest::ProgramOutput read = wordproctest::runCapturing({"pdftotext", "-bbox-layout", pdf, layout});
     if (read.exitCode != 0) {

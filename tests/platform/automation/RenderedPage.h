@@ -1,6 +1,7 @@
 #pragma once
-// A document rendered to PDF by LibreOffice and read back with poppler's tools: page size and the lines
-// of text with their boxes (points, from the page's top left corner).
+// A document rendered to PDF by LibreOffice and read back with poppler's tools: page size, the lines of
+// text with their boxes, the fonts that the text is set in and the black rules drawn across a page
+// (points, from the page's top left corner).
 
 #include "platform/shell/Shell.h"
 
@@ -24,6 +25,7 @@ struct PageSize {
 struct RenderedDocument {
     bool ok = false;
     std::string problem;
+    std::string pdf;                      // the rendered file
     double pageWidth = 0, pageHeight = 0; // of the last page
     int pages = 0;
     std::vector<PageSize> pageSizes; // of every page, in order
@@ -44,6 +46,22 @@ bool contains(const RenderedDocument& document, const std::string& text);
 
 // The topmost line that holds the text.
 std::optional<RenderedLine> lineWith(const RenderedDocument& document, const std::string& text);
+
+// A piece of text in one font, as pdftohtml reads the PDF.
+struct SetText {
+    int page = 0;
+    double left = 0, top = 0;
+    std::string text; // without blanks
+    std::string font; // the embedded font's name without its subset tag, as "NotoSerifCJKjp-Black-VKana"
+};
+std::vector<SetText> textsWithFonts(const RenderedDocument& document);
+
+// The font of the first piece of text that holds `text`, or "" when no piece holds it.
+std::string fontOf(const std::vector<SetText>& texts, const std::string& text);
+
+// The black horizontal rules of a page that are at least `minLength` points long: the height of each
+// (its middle), top to bottom. Red rules are not black and do not count.
+std::vector<double> blackRules(const RenderedDocument& document, int page, double minLength);
 
 } // namespace rendertest
 

@@ -65,3 +65,23 @@ TEST_F(DialogTest, ScreenFontsAreSortedAndHoldTheTemplateFonts) {
     EXPECT_NE(std::find(fonts.begin(), fonts.end(), "标准公文_仿宋"), fonts.end());
     EXPECT_NE(std::find(fonts.begin(), fonts.end(), "标准公文_小标宋"), fonts.end());
 }
+
+namespace {
+
+// A machine whose window system knows its faces by their own names only, as a Linux desktop does.
+class MachineFonts : public ui::HeadlessBackend {
+public:
+    std::vector<std::string> fontNames() override {
+        return {"Noto Sans CJK SC", "DejaVu Sans", "Noto Sans CJK SC"};
+    }
+};
+
+} // namespace
+
+TEST(ScreenFonts, OfferTheNamesThatOnlyTheFontRulesResolve) {
+    ui::Application app(std::make_unique<MachineFonts>());
+    EXPECT_EQ(
+        ui::screenFonts(),
+        (std::vector<std::string>{"DejaVu Sans", "Noto Sans CJK SC", "仿宋", "仿宋_GB2312", "宋体", "小标宋",
+                                  "标准公文_仿宋", "标准公文_小标宋", "楷体", "楷体_GB2312", "黑体"}));
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The down-going form on the headless backend, filled as a clerk fills it, producing its document from the
+// built template set through the embedded word processor; the saved document is what the tests read.
+
+#include "platform/automation/Document.h"
+#include "tests/platform/ui/HeadlessFixture.h"
+#include "tests/support/TempFolder.h"
+
+#include <string>
+#include <vector>
+
+// What the clerk types into the form; an empty field stays empty.
+struct DownGoingInput {
+    std::string level = "机密", period = "一年", urgency = "特  急";
+    std::string title = "关于做好冬季安全生产工作的通知";
+    std::string recipients = "各区县人民政府";
+    std::string body = "第一段。\r\n第二段。";
+    std::string attachments = "1．检查表\r\n2．名单";
+    std::string note = "此件公开发布";
+    std::string subject = "安全生产 通知";
+    std::string copyTo;
+    std::string copies = "100";
+};
+
+enum class Style { Administrative, Party };
+
+class DownGoingDocument : public HeadlessTest {
+protected:
+    DownGoingDocument();
+    ~DownGoingDocument() override;
+
+    // Writes a key of the current profile "某某市人民政府".
+    void profile(const char* key, const char* value);
+    // Fills the form and presses the output button; returns the saved document's path.
+    std::string produceFile(Style style, const DownGoingInput& input);
+    // The usual form, with or without copy-to units, opened again in the word processor.
+    automation::Document produce(bool party, bool withCopyTo);
+    // The text of paragraph n without its mark.
+    static std::string text(const automation::Document& doc, int n);
+
+    testsupport::TempFolder m_data;
+    std::vector<std::string> drafts;
+};

@@ -1,0 +1,136 @@
+// The down-going document as LibreOffice prints it here, with the template font rules of this source tree
+// (tests/CMakeLists.txt): the faces of masthead, title, body and marks, and the printing block at the foot of
+// the type area of the last page, for a short notice and for a body of two pages. Skipped where LibreOffice
+// or poppler's tools are not installed; the faces come with tools/setup/deps.sh.
+#include "platform/shell/Shell.h"
+#include "tests/composer/forms/DownGoingFixture.h"
+#include "tests/platform/automation/RenderedPage.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using rendertest::RenderedDocument;
+
+constexpr double Millimetre = 72.0 / 25.4;
+constexpr double TypeAreaBottom = 841.89 - 35 * Millimetre; // A4, bottom margin 35 mm
+constexpr double GridLine = 579 / 20.0;                     // one line of the document grid
+constexpr double RuleLength = 0.9 * 156 * Millimetre;       // the block's rules span the 156 mm type area
+
+bool has(const std::string& font, std::initializer_list<const char*> parts) {
+    for (const char* part : parts)
+        if (font.find(part) != std::string::npos)
+            return true;
+    return false;
+}
+// A heavy Song face (小标宋), a Song or FangSong face of ordinary weight, a Hei face. Noto's faces all print
+// as "NotoSerifCJKjp-..." whichever language face was used: Serif or Sans and the weight are what counts.
+bool heavySong(const std::string& font) {
+    return has(font, {"Serif", "Song"}) && has(font, {"Black", "Bold", "Heavy", "XiaoBiao"});
+}
+bool plainSong(const std::string& font) {
+    return has(font, {"Serif", "Song"}) && !heavySong(font);
+}
+bool hei(const std::string& font) {
+    return has(font, {"Sans", "Hei"});
+}
+
+// A paragraph that takes one line behind its two-character indent.
+std::string oneLine(int n) {
+    return "第" + std::to_string(n % 10) + "项工作按照统一部署认真落实并及时报告进展情况。";
+}
+
+class DownGoingRender : public DownGoingDocument {
+protected:
+    void SetUp() override {
+        for (const char* program : {"libreoffice", "pdftotext", "pdftohtml", "pdftoppm"})
+            if (shell::findProgram(program).empty())
+                GTEST_SKIP() << program << " is not installed: the rendering is not checked.";
+    }
+    RenderedDocument render(Style style, const DownGoingInput& input) {
+        std::string document = m_out.file("notice.docx");
+        std::filesystem::copy_file(produceFile(style, input), document);
+        return rendertest::render(document, m_out.path().string());
+    }
+    // The block's last rule lies on the bottom of the last page's type area; its first rule stands under
+    // the text above it, and its rows between the two.
+    static void expectBlockAtTheFoot(const RenderedDocument& pdf, const std::string& lastTextAbove) {
+        std::vector<double> rules = rendertest::blackRules(pdf, pdf.pages, RuleLength);
+        ASSERT_GE(rules.size(), 2u) << "no printing block on page " << pdf.pages;
+        EXPECT_NEAR(rules.back(), TypeAreaBottom, GridLine);
+        std::optional<rendertest::RenderedLine> above = rendertest::lineWith(pdf, lastTextAbove);
+        ASSERT_TRUE(above.has_value()) << lastTextAbove;
+        EXPECT_EQ(above->page, pdf.pages) << lastTextAbove;
+        EXPECT_LT(above->bottom, rules.front()) << lastTextAbove;
+        std::optional<rendertest::RenderedLine> subject = rendertest::lineWith(pdf, "主题词：");
+        ASSERT_TRUE(subject.has_value());
+        EXPECT_EQ(subject->page, pdf.pages);
+        EXPECT_GT(subject->top, rules.front());
+        EXPECT_LT(subject->bottom, rules.back());
+    }
+
+    testsupport::ScopedEnvironment m_fonts{"FONTCONFIG_FILE", DQX_TEST_FONTCONFIG};
+    testsupport::TempFolder m_out;
+};
+
+TEST_F(DownGoingRender, AShortNoticeIsOnePageInTheTemplateFacesWithTheBlockAtItsFoot) {
+    DownGoingInput input;
+    input.body = "经研究，定于十二月三十日召开年终工作会议。";
+    input.attachments = input.note = input.copies = "";
+    RenderedDocument pdf = render(Style::Administrative, input);
+    ASSERT_TRUE(pdf.ok) << pdf.problem;
+    EXPECT_EQ(pdf.pages, 1);
+    expectBlockAtTheFoot(pdf, "二○二六年十二月九日");
+
+    std::vector<rendertest::SetText> texts = rendertest::textsWithFonts(pdf);
+    const char* faces = " (the faces come with tools/setup/deps.sh, the names with platform/fonts)";
+    EXPECT_PRED1(heavySong, rendertest::fontOf(texts, "某某市人民政府文件")) << "masthead" << faces;
+    EXPECT_PRED1(heavySong, rendertest::fontOf(texts, "关于做好冬季安全生产工作的通知")) << "title" << faces;
+    EXPECT_PRED1(plainSong, rendertest::fontOf(texts, "经研究")) << "body" << faces;
+    EXPECT_PRED1(plainSong, rendertest::fontOf(texts, "各区县人民政府")) << "recipients" << faces;
+    EXPECT_PRED1(hei, rendertest::fontOf(texts, "机密")) << "secrecy mark" << faces;
+    EXPECT_PRED1(hei, rendertest::fontOf(texts, "主题词")) << "subject label" << faces;
+}
+
+struct Layout {
+    const char* name;
+    Style style;
+    bool wps;
+    const char* copyTo;
+};
+
+void PrintTo(const Layout& layout, std::ostream* out) {
+    *out << layout.name;
+}
+
+class DownGoingRenderOfTwoPages : public DownGoingRender, public ::testing::WithParamInterface<Layout> {};
+
+TEST_P(DownGoingRenderOfTwoPages, PutsTheBlockAtTheFootOfTheSecondPage) {
+    if (GetParam().wps)
+        profile("wwww", "wps");
+    DownGoingInput input;
+    input.copyTo = GetParam().copyTo;
+    input.body.clear();
+    for (int n = 1; n <= 13; ++n)
+        input.body += oneLine(n) + "\r\n";
+    input.body += "特此通知。";
+    RenderedDocument pdf = render(GetParam().style, input);
+    ASSERT_TRUE(pdf.ok) << pdf.problem;
+    ASSERT_EQ(pdf.pages, 2);
+    std::optional<rendertest::RenderedLine> end = rendertest::lineWith(pdf, "特此通知。");
+    ASSERT_TRUE(end.has_value());
+    EXPECT_EQ(end->page, 2) << "the body reaches the second page";
+    expectBlockAtTheFoot(pdf, "（此件公开发布）");
+}
+
+INSTANTIATE_TEST_SUITE_P(Templates, DownGoingRenderOfTwoPages,
+                         ::testing::Values(Layout{"WordAdministrative", Style::Administrative, false,
+                                                  "市委办公室"},
+                                           Layout{"WordParty", Style::Party, false, ""},
+                                           Layout{"WpsAdministrative", Style::Administrative, true, ""},
+                                           Layout{"WpsPartyWithCopyTo", Style::Party, true, "市委办公室"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
