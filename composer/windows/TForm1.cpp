@@ -1,14 +1,15 @@
 #include "composer/windows/TForm1.h"
 
 #include "composer/core/AuthorityProfile.h"
+#include "composer/core/DesktopOpen.h"
 #include "composer/core/FormLayout.h"
 #include "composer/core/ProcessPaths.h"
 #include "composer/core/ProductPages.h"
+#include "composer/output/UnopenedDocuments.h"
 #include "composer/windows/ChooserChoices.h"
 #include "composer/windows/DocumentForms.h"
 #include "composer/windows/TForm10.h"
 #include "platform/ini/IniFile.h"
-#include "platform/shell/Shell.h"
 #include "platform/ui/Dialogs.h"
 
 #include <array>
@@ -144,14 +145,17 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Image1Click() {
-    shell::openWithDefaultHandler(HomePageAddress);
+    openOnDesktop(DesktopItem::WebPage, HomePageAddress);
 }
 
 void TForm1::OpenBlankTemplate(BlankPage page, const AuthorityProfile& profile) {
-    setWindowState(ui::WindowState::Minimised);
-    openBlankDocument(page, profile, *this);
-    setWindowState(ui::WindowState::Minimised);
-    setWindowState(ui::WindowState::Normal);
+    {
+        MinimisedWhile minimised(*this);
+        openBlankDocument(page, profile, *this);
+        // Minimised once more and then restored, the chooser comes back in front.
+        setWindowState(ui::WindowState::Minimised);
+    }
+    reportUnopenedDocuments();
 }
 
 } // namespace composer

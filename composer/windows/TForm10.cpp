@@ -235,7 +235,9 @@ void TForm10::Button7Click() {
             return;
         }
         std::string current = currentProfileName(settings, "");
-        if (erased == current) {
+        // The file finds sections whatever their letter case, so a current name that differs from
+        // the erased section only so named it too.
+        if (sameSectionName(erased, current)) {
             current = ComboBox8.items().back();
             settings.writeString(MainSection, CurrentProfileKey, current);
         }
@@ -266,20 +268,8 @@ void TForm10::fillProfileList() {
 }
 
 void TForm10::showProfileName(const std::string& name) {
-    if (name.empty() || isReservedSection(name)) {
-        ComboBox8.setItemIndex(-1);
-        return;
-    }
-    const auto& items = ComboBox8.items();
-    auto found = std::ranges::find(items, name);
-    if (found == items.end())
-        found =
-            std::ranges::find_if(items, [&](const std::string& item) { return sameSectionName(item, name); });
-    if (found == items.end()) {
-        ComboBox8.addItem(name);
-        found = items.end() - 1;
-    }
-    ComboBox8.setItemIndex(static_cast<int>(found - items.begin()));
+    // A reserved section is no profile: writing the controls into it would spoil it.
+    ComboBox8.setText(isReservedSection(name) ? std::string() : name);
 }
 
 void TForm10::loadProfile(const std::string& name, const ProfileDefaults& defaults) {
@@ -299,10 +289,13 @@ void TForm10::setUpControls() {
     setClientSize(658, 283);
     placeControls(*this, Layout);
     placeControls(*this, ButtonLayout);
-    // Typing is discarded, and a list-only combo takes no pasted or deleted text either.
+    // Typing is discarded, and a list-only combo takes no pasted or deleted text either. The profile
+    // combo shows the current profile's name as the settings file has it, also when no section is
+    // spelt so; it is read-only for the same reason.
     for (ui::ComboBox* combo :
-         {&ComboBox1, &ComboBox2, &ComboBox3, &ComboBox4, &ComboBox5, &ComboBox6, &ComboBox7, &ComboBox8})
+         {&ComboBox1, &ComboBox2, &ComboBox3, &ComboBox4, &ComboBox5, &ComboBox6, &ComboBox7})
         combo->setStyle(ui::ComboStyle::DropDownList);
+    ComboBox8.setReadOnly(true);
     for (ui::ComboBox* combo : {&ComboBox4, &ComboBox5, &ComboBox6, &ComboBox7})
         combo->setItems(RedLineSteps);
     SpeedButton1.setHint("添加发文机关");

@@ -95,11 +95,11 @@ TEST_F(BlankDocumentTest, ThePortraitPageKeepsItsParagraphs) {
     EXPECT_NE(portrait.Paragraphs().Item(1).Range().Font().name(), "黑体");
 }
 
-TEST_F(BlankDocumentTest, AMarginThatIsNoWholeNumberIsReportedAndTheChooserStaysMinimised) {
+TEST_F(BlankDocumentTest, AMarginThatIsNoWholeNumberIsReportedAndTheChooserComesBack) {
     writeSettings("[dqx]\r\nfwjg=某局\r\n[某局]\r\ntop=37.5\r\n");
     chooser.RadioButton10.userClick();
     user([&] { chooser.Button1.userClick(); });
     EXPECT_EQ(messages, std::vector<std::string>{"Test program: '37.5' is not a valid integer value."});
-    EXPECT_EQ(chooser.windowState(), ui::WindowState::Minimised);
+    EXPECT_EQ(chooser.windowState(), ui::WindowState::Normal);
     EXPECT_EQ(recorder.paths().size(), 1u) << "what the word processor made stays made";
 }
