@@ -6,8 +6,12 @@ packages=(
     build-essential cmake pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     qt6-base-dev libpugixml-dev libzip-dev
-    fontconfig fonts-noto-cjk xvfb xauth
-    libxml2-utils unzip zip poppler-utils libreoffice-writer-nogui
+    fontconfig libfontconfig-dev fonts-noto-cjk qt6-translations-l10n xvfb xauth
+    libxml2-utils unzip zip poppler-utils
+    # The word processor that finished documents open in, registered as the desktop's handler for
+    # them; it converts without a window too. Its no-window build would exclude it, so both commands
+    # install this one.
+    libreoffice-writer xdg-utils desktop-file-utils
 )
 
 missing=()
