@@ -2,6 +2,7 @@
 
 #include "platform/ui/Form.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Panel.h"
 
 #include <string>
 
@@ -32,6 +33,15 @@ void placeControls(ui::Form& form, std::span<const Placement> placements) {
         if (!place.caption.empty())
             control.setCaption(std::string(place.caption));
         control.setBounds(place.left, place.top, place.width, place.height);
+    }
+}
+
+void captionsOverControls(ui::GroupBox& frame, std::initializer_list<ColumnCaption> captions) {
+    frame.setCaption({});
+    for (const ColumnCaption& column : captions) {
+        auto& label = frame.form().add<ui::Label>(column.control->name() + "Caption", frame);
+        label.setCaption(std::string(column.caption));
+        label.setBounds(column.control->bounds().left, 0, 0, 0);
     }
 }
 

@@ -7,14 +7,15 @@ namespace composer {
 
 void RememberSerial(const std::string& iniPath, const char* section, const std::string& prefix,
                     const std::string& serial) {
-    if (prefix.empty() || !text::parseInteger(serial))
+    const std::string key = ini::IniFile::lookupName(prefix);
+    if (key.empty() || !text::parseInteger(serial))
         return;
     try {
-        ini::IniFile::checkKeyName(prefix);
+        ini::IniFile::checkKeyName(key);
     } catch (const ini::Error&) {
         return;
     }
-    ini::IniFile(iniPath).writeString(section, prefix, serial);
+    ini::IniFile(iniPath).writeString(section, key, serial);
 }
 
 std::string nextSerial(const std::string& iniPath, const char* section, const std::string& prefix) {

@@ -6,9 +6,11 @@
 
 namespace composer {
 
-// RememberSerial: stores the serial under the prefix. Nothing is stored for an empty prefix, for a serial
-// that is not a whole number (it would break every later suggestion), or for a prefix that the settings
-// file cannot hold as a key. Throws ini::Error when the settings file cannot be written.
+// RememberSerial: stores the serial under the prefix, as the key that nextSerial looks up: the settings
+// file finds keys without their surrounding blanks, so they are stored without them. Nothing is stored
+// for a prefix that is empty (or only blanks), for a serial that is not a whole number (it would break
+// every later suggestion), or for a prefix that the settings file cannot hold as a key. Throws
+// ini::Error when the settings file cannot be written.
 void RememberSerial(const std::string& iniPath, const char* section, const std::string& prefix,
                     const std::string& serial);
 

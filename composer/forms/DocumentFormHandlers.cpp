@@ -2,6 +2,7 @@
 
 #include "composer/core/AuthorityProfile.h"
 #include "composer/core/DateCombos.h"
+#include "composer/core/DesktopOpen.h"
 #include "composer/core/ListEditors.h"
 #include "composer/core/ListFile.h"
 #include "composer/core/ProcessPaths.h"
@@ -12,7 +13,6 @@
 #include "composer/windows/TForm18.h"
 #include "platform/clock/SystemClock.h"
 #include "platform/ini/IniFile.h"
-#include "platform/shell/Shell.h"
 #include "platform/text/Lines.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
@@ -31,11 +31,11 @@ constexpr const char* InputPromptPadding = "             "; // 13 blanks, as eve
 } // namespace
 
 void OpenHelpFile() {
-    shell::openWithDefaultHandler(paths().InstallFolder + "/help.html");
+    openOnDesktop(DesktopItem::HelpPage, paths().InstallFolder + "/help.html");
 }
 
 void OpenUpdatePage() {
-    shell::openWithDefaultHandler(UpdatePageAddress);
+    openOnDesktop(DesktopItem::WebPage, UpdatePageAddress);
 }
 
 void startDocumentForm(const DocumentFields& f) {

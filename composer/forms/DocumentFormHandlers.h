@@ -16,9 +16,10 @@ class TextControl;
 
 namespace composer {
 
-// OpenHelpFile: the help page of the installation in the default browser.
+// OpenHelpFile: the help page of the installation on the desktop; where nothing opens it, the user is
+// told where it is.
 void OpenHelpFile();
-// OpenUpdatePage: the product's update page in the default browser.
+// OpenUpdatePage: the product's update page on the desktop, or its address in a message.
 void OpenUpdatePage();
 
 // The form's start-up duties: the output caption from the current profile, the abbreviation list, the

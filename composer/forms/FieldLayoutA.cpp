@@ -1,6 +1,7 @@
 #include "composer/forms/FieldLayoutA.h"
 
 #include "composer/core/DateCombos.h"
+#include "composer/core/FormLayout.h"
 #include "composer/core/KeyFilters.h"
 #include "composer/forms/DocumentFormHandlers.h"
 #include "composer/output/BodyImport.h"
@@ -130,7 +131,8 @@ void FieldLayoutA::fillFormData() {
     Button6.setCaption("...");
     Button6.setHint("设置常用机关代字");
     Button6.setShowHint(true);
-    GroupBox2.setCaption("密级        保密期限        紧急程度");
+    captionsOverControls(GroupBox2,
+                         {{"密级", &ComboBox13}, {"保密期限", &ComboBox14}, {"紧急程度", &ComboBox15}});
     ComboBox13.setItems({"秘密", "机密", "绝密"});
     ComboBox14.setItems({"一年", "二年", "三年", "五年", "十年", "二十年", "三十年", "长期"});
     ComboBox15.setItems({"急  件", "特  急"});

@@ -28,7 +28,7 @@ public:
     ui::Edit& Edit4;
     ui::Label& Label5;
     ui::Button& Button6;
-    ui::GroupBox& GroupBox2; // 密级 保密期限 紧急程度
+    ui::GroupBox& GroupBox2; // 密级, 保密期限 and 紧急程度, each over its combo
     ui::ComboBox& ComboBox13;
     ui::ComboBox& ComboBox14;
     ui::ComboBox& ComboBox15;

@@ -19,10 +19,11 @@ void ImportBodyText(ui::OpenDialog& dialog, ui::Edit& importPath, ui::Memo& body
     std::string name = dialog.fileName();
     if (name.empty())
         return;
-    std::vector<std::string> lines =
-        lowerCaseExtension(name) == ".txt" ? readTextFileLines(name) : readDocumentParagraphs(name);
+    // The chosen file shows before the read, also when the read then fails.
     importPath.setText(name);
     body.setScrollBars(ui::ScrollBars::Vertical);
+    std::vector<std::string> lines =
+        lowerCaseExtension(name) == ".txt" ? readTextFileLines(name) : readDocumentParagraphs(name);
     body.setLines(lines);
 }
 

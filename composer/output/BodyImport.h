@@ -12,8 +12,8 @@ class OpenDialog;
 
 namespace composer {
 
-// Asks for a file and replaces the body with its lines. The body changes only when the file was read;
-// a failure is raised as an error with its message and leaves the body as it was.
+// Asks for a file, shows its path and replaces the body with its lines. The body changes only when the
+// file was read; a failure is raised as an error with its message and leaves the body as it was.
 void ImportBodyText(ui::OpenDialog& dialog, ui::Edit& importPath, ui::Memo& body);
 
 // The lines of a text file in UTF-8 or the system's code page.

@@ -3,6 +3,7 @@
 #include "composer/core/ProcessPaths.h"
 #include "composer/core/SerialMemory.h"
 #include "composer/output/TemplateCheck.h"
+#include "composer/output/UnopenedDocuments.h"
 #include "platform/ini/IniFile.h"
 #include "platform/text/Lines.h"
 #include "platform/ui/Application.h"
@@ -24,13 +25,6 @@ OutputHostFactory& hostFactory() {
 
 std::string textOf(const ui::TextControl* control) {
     return control ? control->text() : std::string();
-}
-
-std::string joinedWithCr(const std::vector<std::string>& lines) {
-    std::string joined;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        joined += (i ? "\r" : "") + lines[i];
-    return joined;
 }
 
 // LoadAuthorityProfile with RememberSerial: the profile first, then the serial under the abbreviation.
@@ -91,7 +85,9 @@ OutputValues prepareOutput(const DocumentFields& f) {
     v.urgency = textOf(f.urgency);
     v.title = orPlaceholder(textOf(f.title), placeholder::Title);
     v.recipients = orPlaceholder(textOf(f.recipients), placeholder::Recipients);
-    v.body = orPlaceholder(joinedWithCr(text::splitLines(textOf(f.body))), placeholder::Body);
+    // The body goes in as typed, every line break a paragraph mark, a final one included; only an
+    // empty body takes the placeholder.
+    v.body = orPlaceholder(text::withLineBreak(textOf(f.body), "\r"), placeholder::Body);
     v.subject = orPlaceholder(textOf(f.subject), placeholder::Subject);
     v.copyTo = textOf(f.copyTo);
     v.copies = textOf(f.copies);
@@ -123,10 +119,18 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
             row(values, document);
     } catch (const TemplateDamaged& damaged) {
         ui::messageBox(damaged.what(), ui::Application::current().title(), ui::MessageButtons::Ok);
+        // The half-made document goes to the user before the program ends, and so does the news
+        // when nothing could show it: no message can be shown once the program is ending.
+        host.reset();
+        reportUnopenedDocuments();
         ui::Application::current().terminate();
         return;
     }
     host->release();
+    // A document that no word processor could show stays in the drafts folder; the form stays on
+    // screen then, so that the user is not left without a window.
+    if (reportUnopenedDocuments())
+        return;
     form.setWindowState(ui::WindowState::Minimised);
 }
 

@@ -1,11 +1,13 @@
 #include "composer/windows/Startup.h"
 
+#include "composer/output/UnopenedDocuments.h"
 #include "composer/windows/TForm1.h"
 
 namespace composer {
 
 void startUp(ui::Application& app, const DocumentForms& forms) {
     installDocumentForms(forms);
+    watchUnopenedDocuments();
     app.setTitle(ApplicationTitle);
     // The chooser's creation sets the process-wide paths that every later form reads.
     app.createForm<TForm1>();

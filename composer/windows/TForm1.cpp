@@ -1,14 +1,15 @@
 #include "composer/windows/TForm1.h"
 
 #include "composer/core/AuthorityProfile.h"
+#include "composer/core/DesktopOpen.h"
 #include "composer/core/FormLayout.h"
 #include "composer/core/ProcessPaths.h"
 #include "composer/core/ProductPages.h"
+#include "composer/output/UnopenedDocuments.h"
 #include "composer/windows/ChooserChoices.h"
 #include "composer/windows/DocumentForms.h"
 #include "composer/windows/TForm10.h"
 #include "platform/ini/IniFile.h"
-#include "platform/shell/Shell.h"
 #include "platform/ui/Dialogs.h"
 
 #include <array>
@@ -31,16 +32,16 @@ constexpr std::array<Placement, 23> Layout = {{
     {"RadioButton5", "Panel1", "联合发文（2个公章）", 96, 144, 160, 20},
     {"RadioButton6", "Panel1", "联合发文（2个以上公章）", 262, 144, 176, 20},
     {"GroupBox3", "Panel1", "其他格式", 6, 178, 438, 84},
-    {"RadioButton7", "Panel1", "信函式", 20, 200, 72, 20},
-    {"RadioButton8", "Panel1", "会议纪要", 96, 200, 82, 20},
-    {"RadioButton9", "Panel1", "讲话", 182, 200, 76, 20},
-    {"RadioButton11", "Panel1", "命令", 262, 200, 76, 20},
-    {"RadioButton14", "Panel1", "内部电报(传真)", 338, 200, 104, 20},
-    {"RadioButton12", "Panel1", "简报", 20, 232, 72, 20},
-    {"RadioButton22", "Panel1", "横排页面", 96, 232, 82, 20},
-    {"RadioButton13", "Panel1", "发文审批", 182, 232, 76, 20},
-    {"RadioButton21", "Panel1", "收文处理", 262, 232, 76, 20},
-    {"RadioButton10", "Panel1", "标准空白文档", 338, 232, 104, 20},
+    {"RadioButton7", "Panel1", "信函式", 20, 200, 64, 20},
+    {"RadioButton8", "Panel1", "会议纪要", 87, 200, 76, 20},
+    {"RadioButton9", "Panel1", "讲话", 166, 200, 76, 20},
+    {"RadioButton11", "Panel1", "命令", 245, 200, 76, 20},
+    {"RadioButton14", "Panel1", "内部电报(传真)", 324, 200, 112, 20},
+    {"RadioButton12", "Panel1", "简报", 20, 232, 64, 20},
+    {"RadioButton22", "Panel1", "横排页面", 87, 232, 76, 20},
+    {"RadioButton13", "Panel1", "发文审批", 166, 232, 76, 20},
+    {"RadioButton21", "Panel1", "收文处理", 245, 232, 76, 20},
+    {"RadioButton10", "Panel1", "标准空白文档", 324, 232, 112, 20},
     {"Button2", "Panel1", "常规设置", 8, 286, 96, 27},
     {"Button1", "Panel1", "下一步 >>", 346, 286, 96, 27},
 }};
@@ -144,14 +145,17 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Image1Click() {
-    shell::openWithDefaultHandler(HomePageAddress);
+    openOnDesktop(DesktopItem::WebPage, HomePageAddress);
 }
 
 void TForm1::OpenBlankTemplate(BlankPage page, const AuthorityProfile& profile) {
-    setWindowState(ui::WindowState::Minimised);
-    openBlankDocument(page, profile, *this);
-    setWindowState(ui::WindowState::Minimised);
-    setWindowState(ui::WindowState::Normal);
+    {
+        MinimisedWhile minimised(*this);
+        openBlankDocument(page, profile, *this);
+        // Minimised once more and then restored, the chooser comes back in front.
+        setWindowState(ui::WindowState::Minimised);
+    }
+    reportUnopenedDocuments();
 }
 
 } // namespace composer

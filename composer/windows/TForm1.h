@@ -53,7 +53,7 @@ public:
     template <class T> void OpenForm();
 
     // A blank document from the page's template with the profile's margins and body style. An error
-    // leaves the chooser minimised and goes to the exception dialog.
+    // goes to the exception dialog; the chooser is restored in any case.
     void OpenBlankTemplate(BlankPage page, const AuthorityProfile& profile);
 
 private:
@@ -66,12 +66,26 @@ private:
     void Image1Click();
 };
 
+// Minimises a form and restores it when the scope ends, also when an error ends it: a minimised main
+// window would leave the user nothing to come back to.
+class MinimisedWhile {
+public:
+    explicit MinimisedWhile(ui::Form& form) : m_form(form) {
+        m_form.setWindowState(ui::WindowState::Minimised);
+    }
+    ~MinimisedWhile() { m_form.setWindowState(ui::WindowState::Normal); }
+    MinimisedWhile(const MinimisedWhile&) = delete;
+    MinimisedWhile& operator=(const MinimisedWhile&) = delete;
+
+private:
+    ui::Form& m_form;
+};
+
 template <class T> void TForm1::OpenForm() {
-    setWindowState(ui::WindowState::Minimised);
+    MinimisedWhile minimised(*this);
     T& form = ui::createForm<T>(this);
     currentInstance<T>() = &form;
     form.showModal();
-    setWindowState(ui::WindowState::Normal);
 }
 
 } // namespace composer

@@ -47,12 +47,12 @@ constexpr std::array<Placement, 47> Layout = {{
     {"SpeedButton1", {}, "+", 306, 22, 24, 24},
     {"Label1", {}, "印发机关名称（如XXX人民政府办公室）：", 8, 52},
     {"Edit1", {}, {}, 8, 68, 322, 24},
-    {"GroupBox3", {}, " 发文单位性质 ", 8, 98, 157, 46},
+    {"GroupBox3", {}, " 发文单位性质 ", 8, 98, 170, 46},
     {"RadioButton4", "GroupBox3", "行政(企事业)", 10, 20, 96, 20},
-    {"RadioButton3", "GroupBox3", "党委", 108, 20, 46, 20},
-    {"GroupBox2", {}, " 生成格式 ", 173, 98, 157, 46},
+    {"RadioButton3", "GroupBox3", "党委", 112, 20, 52, 20},
+    {"GroupBox2", {}, " 生成格式 ", 184, 98, 146, 46},
     {"RadioButton1", "GroupBox2", "Word", 10, 20, 64, 20},
-    {"RadioButton2", "GroupBox2", "WPS", 84, 20, 64, 20},
+    {"RadioButton2", "GroupBox2", "WPS", 76, 20, 60, 20},
     {"GroupBox7", {}, " 红色反线位置微调(单位:毫米) ", 8, 150, 322, 78},
     {"Label14", "GroupBox7", "下行文:", 12, 24},
     {"ComboBox4", "GroupBox7", {}, 74, 20, 80, 24},
@@ -71,15 +71,15 @@ constexpr std::array<Placement, 47> Layout = {{
     {"Edit5", "GroupBox1", {}, 166, 48, 40, 24},
     {"Label5", "GroupBox1", "%", 210, 52},
     {"GroupBox4", {}, " 标题字体设置 ", 338, 88, 312, 52},
-    {"ComboBox2", "GroupBox4", {}, 10, 20, 140, 24},
-    {"Label6", "GroupBox4", "字号:", 158, 24},
-    {"Edit6", "GroupBox4", {}, 192, 20, 32, 24},
-    {"Label7", "GroupBox4", "(默认二号22磅)", 228, 24},
+    {"ComboBox2", "GroupBox4", {}, 10, 20, 130, 24},
+    {"Label6", "GroupBox4", "字号:", 146, 24},
+    {"Edit6", "GroupBox4", {}, 178, 20, 32, 24},
+    {"Label7", "GroupBox4", "(默认二号22磅)", 216, 24},
     {"GroupBox5", {}, " 正文字体设置 ", 338, 146, 312, 52},
-    {"ComboBox3", "GroupBox5", {}, 10, 20, 140, 24},
-    {"Label8", "GroupBox5", "字号:", 158, 24},
-    {"Edit7", "GroupBox5", {}, 192, 20, 32, 24},
-    {"Label9", "GroupBox5", "(默认三号16磅)", 228, 24},
+    {"ComboBox3", "GroupBox5", {}, 10, 20, 130, 24},
+    {"Label8", "GroupBox5", "字号:", 146, 24},
+    {"Edit7", "GroupBox5", {}, 178, 20, 32, 24},
+    {"Label9", "GroupBox5", "(默认三号16磅)", 216, 24},
     {"GroupBox6", {}, " 页边距设置(单位:毫米) ", 8, 230, 402, 48},
     {"Label10", "GroupBox6", "上边距:", 10, 22},
     {"Edit8", "GroupBox6", {}, 56, 18, 38, 24},
@@ -235,7 +235,9 @@ void TForm10::Button7Click() {
             return;
         }
         std::string current = currentProfileName(settings, "");
-        if (erased == current) {
+        // The file finds sections whatever their letter case, so a current name that differs from
+        // the erased section only so named it too.
+        if (sameSectionName(erased, current)) {
             current = ComboBox8.items().back();
             settings.writeString(MainSection, CurrentProfileKey, current);
         }
@@ -266,20 +268,8 @@ void TForm10::fillProfileList() {
 }
 
 void TForm10::showProfileName(const std::string& name) {
-    if (name.empty() || isReservedSection(name)) {
-        ComboBox8.setItemIndex(-1);
-        return;
-    }
-    const auto& items = ComboBox8.items();
-    auto found = std::ranges::find(items, name);
-    if (found == items.end())
-        found =
-            std::ranges::find_if(items, [&](const std::string& item) { return sameSectionName(item, name); });
-    if (found == items.end()) {
-        ComboBox8.addItem(name);
-        found = items.end() - 1;
-    }
-    ComboBox8.setItemIndex(static_cast<int>(found - items.begin()));
+    // A reserved section is no profile: writing the controls into it would spoil it.
+    ComboBox8.setText(isReservedSection(name) ? std::string() : name);
 }
 
 void TForm10::loadProfile(const std::string& name, const ProfileDefaults& defaults) {
@@ -299,10 +289,13 @@ void TForm10::setUpControls() {
     setClientSize(658, 283);
     placeControls(*this, Layout);
     placeControls(*this, ButtonLayout);
-    // Typing is discarded, and a list-only combo takes no pasted or deleted text either.
+    // Typing is discarded, and a list-only combo takes no pasted or deleted text either. The profile
+    // combo shows the current profile's name as the settings file has it, also when no section is
+    // spelt so; it is read-only for the same reason.
     for (ui::ComboBox* combo :
-         {&ComboBox1, &ComboBox2, &ComboBox3, &ComboBox4, &ComboBox5, &ComboBox6, &ComboBox7, &ComboBox8})
+         {&ComboBox1, &ComboBox2, &ComboBox3, &ComboBox4, &ComboBox5, &ComboBox6, &ComboBox7})
         combo->setStyle(ui::ComboStyle::DropDownList);
+    ComboBox8.setReadOnly(true);
     for (ui::ComboBox* combo : {&ComboBox4, &ComboBox5, &ComboBox6, &ComboBox7})
         combo->setItems(RedLineSteps);
     SpeedButton1.setHint("添加发文机关");

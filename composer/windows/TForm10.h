@@ -72,7 +72,7 @@ private:
     void Button7Click();
 
     void fillProfileList();
-    // Shows a profile name in ComboBox8, adding it to the list when the file has no such section yet.
+    // Shows a profile name as ComboBox8's text; its list stays the file's sections.
     void showProfileName(const std::string& name);
     void loadProfile(const std::string& name, const ProfileDefaults& defaults);
     void showProfile(const AuthorityProfile& profile);

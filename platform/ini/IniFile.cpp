@@ -148,6 +148,10 @@ std::vector<std::string> IniFile::sectionNames() const {
     return m_document->sectionNames();
 }
 
+std::string IniFile::lookupName(std::string_view name) {
+    return std::string(withoutBlanks(name));
+}
+
 void IniFile::checkSectionName(std::string_view section) {
     if (section.empty())
         refuseName("section", section, "the name is empty");

@@ -62,6 +62,9 @@ public:
     // Removes one key. Throws Error when the file cannot be written.
     void deleteKey(std::string_view section, std::string_view key);
 
+    // The name under which a section or key is looked up: without surrounding blanks and tabs.
+    static std::string lookupName(std::string_view name);
+
     // Throws Error when the name cannot stand as a section or key name; the message names the problem.
     static void checkSectionName(std::string_view section);
     static void checkKeyName(std::string_view key);

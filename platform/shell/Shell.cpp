@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 extern char** environ;
@@ -37,6 +38,29 @@ std::string environmentValue(const char* name) {
     return value ? std::string(value) : std::string();
 }
 
+long long millisecondsNow() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// Runs in the intermediate child: watches the program for the grace time and ends with 0 when it still
+// runs or ended well, 1 otherwise. Only async-signal-safe calls.
+[[noreturn]] void watchStart(pid_t program, std::chrono::milliseconds grace) {
+    const long long deadline = millisecondsNow() + grace.count();
+    const timespec pause{0, 20 * 1000 * 1000};
+    while (millisecondsNow() < deadline) {
+        int status = 0;
+        const pid_t ended = waitpid(program, &status, WNOHANG);
+        if (ended == program)
+            _exit(WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1);
+        if (ended < 0 && errno != EINTR)
+            _exit(1);
+        nanosleep(&pause, nullptr);
+    }
+    _exit(0);
+}
+
 } // namespace
 
 std::string GetSpecialFolderPath(int folderId) {
@@ -58,7 +82,7 @@ bool createFolderWithParents(const std::string& path) {
     return std::filesystem::is_directory(path, error);
 }
 
-bool startProgram(const std::vector<std::string>& argv) {
+bool startProgram(const std::vector<std::string>& argv, std::chrono::milliseconds grace) {
     if (argv.empty())
         return false;
     std::string program = findProgram(argv[0]);
@@ -66,8 +90,8 @@ bool startProgram(const std::vector<std::string>& argv) {
         return false;
     auto pointers = argumentPointers(argv);
     // The started program outlives us and must not stay behind as our zombie: an intermediate child
-    // starts it and ends at once, so the program is adopted by init. Between fork and exec only
-    // async-signal-safe calls are made.
+    // starts it, watches it for the grace time and ends, so the program is adopted by init. Between
+    // fork and exec only async-signal-safe calls are made.
     pid_t child = fork();
     if (child < 0)
         return false;
@@ -78,7 +102,9 @@ bool startProgram(const std::vector<std::string>& argv) {
             execv(program.c_str(), pointers.data());
             _exit(127);
         }
-        _exit(grandchild < 0 ? 1 : 0);
+        if (grandchild < 0)
+            _exit(1);
+        watchStart(grandchild, grace);
     }
     int status = 0;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
@@ -96,13 +122,6 @@ int runProgram(const std::vector<std::string>& argv) {
             return -1;
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-bool openWithDefaultHandler(const std::string& pathOrAddress) {
-    std::string opener = findProgram("xdg-open");
-    if (opener.empty())
-        return false;
-    return startProgram({opener, pathOrAddress});
 }
 
 std::string findProgram(const std::string& name) {

@@ -1,6 +1,7 @@
 #pragma once
 // The desktop shell: special folders, folders, opening documents and starting programs.
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -15,13 +16,14 @@ constexpr int ApplicationDataFolder = 26;
 // Creates the folder together with every missing parent. Returns true when the folder exists afterwards.
 bool createFolderWithParents(const std::string& path);
 
-// Opens a file or web address with the desktop's default handler (xdg-open), without waiting for it.
-// Returns false when the handler could not be started.
-bool openWithDefaultHandler(const std::string& pathOrAddress);
+// How long a started program may take to fail before it counts as running: a handler that finds no
+// way to open a file gives up at once.
+constexpr std::chrono::milliseconds StartGrace{2000};
 
-// Starts a program with the given argument vector (argv[0] is the program), without a shell and without
-// waiting for it. Returns false when it could not be started.
-bool startProgram(const std::vector<std::string>& argv);
+// Starts a program with the given argument vector (argv[0] is the program), without a shell, to run on
+// after we end. Returns false when it could not be started or ended with a failure within the grace
+// time; one that ended well or still runs then counts as started.
+bool startProgram(const std::vector<std::string>& argv, std::chrono::milliseconds grace = StartGrace);
 
 // Runs a program with the given argument vector and waits for it. Returns its exit code, or -1 when it
 // could not be started or did not exit normally.

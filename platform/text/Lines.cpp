@@ -28,12 +28,12 @@ std::string joinLinesCrLf(const std::vector<std::string>& lines) {
     return joined;
 }
 
-std::string withCrLf(std::string_view text) {
+std::string withLineBreak(std::string_view text, std::string_view lineBreak) {
     std::string out;
     out.reserve(text.size() + text.size() / 16);
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' || text[i] == '\n') {
-            out += "\r\n";
+            out += lineBreak;
             if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
         } else {
@@ -41,6 +41,10 @@ std::string withCrLf(std::string_view text) {
         }
     }
     return out;
+}
+
+std::string withCrLf(std::string_view text) {
+    return withLineBreak(text, "\r\n");
 }
 
 std::string trimmed(std::string_view text) {

@@ -14,7 +14,9 @@ std::vector<std::string> splitLines(std::string_view text);
 // Joins with CR LF between the lines and none after the last.
 std::string joinLinesCrLf(const std::vector<std::string>& lines);
 
-// Writes every line break (CR LF, CR or LF) as CR LF; nothing is added or removed.
+// Writes every line break (CR LF, CR or LF) as the given one; nothing is added or removed.
+std::string withLineBreak(std::string_view text, std::string_view lineBreak);
+// withLineBreak with CR LF.
 std::string withCrLf(std::string_view text);
 
 // Removes blanks and control characters (code points up to U+0020) from both ends.

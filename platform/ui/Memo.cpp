@@ -93,6 +93,11 @@ void Memo::setWordWrap(bool wordWrap) {
     changed(Property::Bounds);
 }
 
+void Memo::setWantTabs(bool wantTabs) {
+    m_wantTabs = wantTabs;
+    changed(Property::Bounds);
+}
+
 void Memo::scrollToEnd() {
     changed(Property::ScrollToEnd);
 }

@@ -41,12 +41,17 @@ public:
     // Scrolls the view to the last line.
     void scrollToEnd();
 
+    // Off by default: Tab moves the focus to the next control instead of typing a tab character.
+    bool wantTabs() const override { return m_wantTabs; }
+    void setWantTabs(bool wantTabs);
+
     bool multiLine() const override { return m_wantReturns; }
 
 private:
     ScrollBars m_scrollBars = ScrollBars::None;
     bool m_wordWrap = true;
     bool m_wantReturns = true;
+    bool m_wantTabs = false;
 };
 
 // A memo whose popup menu holds "剪切", "复制", "粘帖", separator, "删除", "全选", separator, bound to

@@ -9,22 +9,6 @@
 
 namespace ui {
 
-namespace {
-
-// "\n" not preceded by CR becomes CR LF.
-std::string withCrLf(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-            out += '\r';
-        out += text[i];
-    }
-    return out;
-}
-
-} // namespace
-
 TextControl::TextControl(Form* form, std::string name, Container* parent)
     : Control(form, std::move(name), parent) {}
 
@@ -95,12 +79,9 @@ void TextControl::copyToClipboard() {
 }
 
 void TextControl::pasteFromClipboard() {
-    if (m_readOnly)
+    if (m_readOnly || !takesTyping())
         return;
-    std::string pasted = Application::current().backend().clipboardText();
-    if (multiLine())
-        pasted = withCrLf(pasted);
-    replaceSelection(text::decodeUtf8(pasted));
+    replaceSelection(text::decodeUtf8(filterPasted(Application::current().backend().clipboardText())));
 }
 
 char32_t TextControl::filterKey(char32_t key) {
@@ -109,11 +90,35 @@ char32_t TextControl::filterKey(char32_t key) {
     return key;
 }
 
+std::string TextControl::filterPasted(std::string_view utf8) {
+    const std::u32string pasted = text::decodeUtf8(utf8);
+    std::u32string kept;
+    for (std::size_t i = 0; i < pasted.size(); ++i) {
+        char32_t c = pasted[i];
+        if (c == U'\r' || c == U'\n') {
+            if (!multiLine())
+                break;
+            if (c == U'\r' && i + 1 < pasted.size() && pasted[i + 1] == U'\n')
+                ++i;
+            c = KeyEnter;
+        }
+        const char32_t after = filterKey(c);
+        if (after == KeyEnter && multiLine())
+            kept += U"\r\n";
+        else if (after != 0 && after != KeyBackspace)
+            kept += after;
+    }
+    return text::encodeUtf8(kept);
+}
+
 void TextControl::userKey(char32_t key) {
     if (key == KeyEnter && !multiLine()) {
         pressEnter();
         return;
     }
+    // The key moves the focus on; the control never sees it.
+    if (key == KeyTab && !wantTabs())
+        return;
     key = filterKey(key);
     if (key == 0 || m_readOnly || !takesTyping())
         return;
@@ -152,7 +157,7 @@ void TextControl::userType(std::string_view text) {
 }
 
 void TextControl::userSetText(std::string text) {
-    assignText(multiLine() ? withCrLf(text) : std::move(text), Origin::User);
+    assignText(filterPasted(text), Origin::User);
     m_selStart = static_cast<int>(text::decodeUtf8(m_text).size());
     m_selLength = 0;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The base of the controls whose text the user edits: edit, memo, rich edit and combo box. Typed
 // characters pass through OnKeyPress, where a handler may change the character or set it to 0 to
-// swallow it; 8 is backspace.
+// swallow it; 8 is backspace. Pasted text passes through it too, character by character, so that a
+// field that takes digits only gets no letters by the clipboard either.
 
 #include "platform/ui/Control.h"
 
@@ -13,6 +14,7 @@ namespace ui {
 
 constexpr char32_t KeyBackspace = 8;
 constexpr char32_t KeyEnter = 13;
+constexpr char32_t KeyTab = 9;
 
 class TextControl : public Control {
 public:
@@ -30,7 +32,8 @@ public:
     void selectAll();
     std::string selText() const;
 
-    // The standard edit actions on the selection. They change the text as the user does.
+    // The standard edit actions on the selection. They change the text as the user does; a paste goes
+    // through filterPasted.
     void clearSelection();
     void cutToClipboard();
     void copyToClipboard();
@@ -47,8 +50,10 @@ public:
     void userType(std::string_view utf8);
     // Runs only the key filter: the character that the control would insert, 0 when swallowed.
     char32_t filterKey(char32_t key);
-    // The user replaces the whole text (select all, then paste), past the key filter. A line break
-    // ("\n") in it becomes the control's own (CR LF in a memo).
+    // What the control takes of pasted text: each character through the key filter (each line break as
+    // Enter), line breaks as CR LF in a multi-line control; a single-line control takes the first line.
+    std::string filterPasted(std::string_view utf8);
+    // The user replaces the whole text (select all, then paste): what filterPasted keeps of it.
     virtual void userSetText(std::string text);
     // A window reports the text or the selection after the user changed it.
     void userEdited(std::string text);
@@ -56,6 +61,8 @@ public:
 
     // Whether Enter starts a new line here instead of pressing the default button.
     virtual bool multiLine() const { return false; }
+    // Whether Tab is typed here; where it is not, it moves the keyboard focus to the next control.
+    virtual bool wantTabs() const { return false; }
 
 protected:
     TextControl(Form* form, std::string name, Container* parent);

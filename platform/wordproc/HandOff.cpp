@@ -1,5 +1,6 @@
 #include "platform/wordproc/HandOff.h"
 
+#include "platform/shell/DesktopOpener.h"
 #include "platform/shell/Shell.h"
 #include "platform/wordproc/Document.h"
 #include "platform/wordproc/Error.h"
@@ -14,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace wordproc {
 
@@ -23,6 +25,7 @@ struct HandOffSettings {
     std::mutex lock;
     std::string folder;
     std::function<void(const std::string&)> observer;
+    std::function<void(const std::string&)> unopened;
     HandOffOpening opening = HandOffOpening::Desktop;
 };
 
@@ -96,13 +99,19 @@ std::set<int> draftNumbersIn(const std::string& folder) {
 }
 
 void openOnDesktop(const std::string& path, Flavour host) {
-    if (host == Flavour::Wps) {
-        std::string wps = shell::findProgram("wps");
-        if (!wps.empty() && shell::startProgram({wps, path}))
-            return;
+    const std::vector<std::string> preferred =
+        host == Flavour::Wps ? std::vector<std::string>{"wps"} : std::vector<std::string>{};
+    if (shell::openOnDesktop(path, preferred))
+        return;
+    std::function<void(const std::string&)> unopened;
+    {
+        std::lock_guard guard(settings().lock);
+        unopened = settings().unopened;
     }
-    if (!shell::openWithDefaultHandler(path))
-        std::cerr << "无法打开文档“" << path << "”：没有可用的文字处理程序。\n";
+    if (unopened)
+        unopened(path);
+    else
+        std::cerr << "无法启动文字处理程序，文档已保存在：" << path << '\n';
 }
 
 } // namespace
@@ -127,6 +136,11 @@ void setHandOffObserver(std::function<void(const std::string&)> observer) {
 void setHandOffOpening(HandOffOpening opening) {
     std::lock_guard guard(settings().lock);
     settings().opening = opening;
+}
+
+void setUnopenedObserver(std::function<void(const std::string&)> observer) {
+    std::lock_guard guard(settings().lock);
+    settings().unopened = std::move(observer);
 }
 
 std::string saveDraft(const std::string& folder, std::string_view bytes) {

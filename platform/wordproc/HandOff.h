@@ -1,8 +1,8 @@
 #pragma once
 // The hand-off of released documents to the desktop. A host keeps a document that its client let go of
 // open for the user; here the document is saved as "文档N.docx" in the drafts folder and opened in the
-// desktop's word processor. Tests and the script driver switch the opening off and learn the path from
-// the observer.
+// desktop's word processor. Tests switch the opening off and learn the path from the observer; whoever
+// talks to the user learns of documents that no word processor could show.
 
 #include <functional>
 #include <string>
@@ -19,10 +19,14 @@ std::string draftsFolder();
 // Called with the path of every document handed over, after it is saved. Empty: nobody is told.
 void setHandOffObserver(std::function<void(const std::string& path)> observer);
 
-// Whether a handed-over document is opened on the desktop: the "wps" program for the WPS host where it
-// is installed, otherwise the desktop's handler for .docx.
+// Whether a handed-over document is opened on the desktop: with the "wps" program for the WPS host
+// where it is installed, else the desktop's handler for .docx, else LibreOffice Writer.
 enum class HandOffOpening { Desktop, Suppressed };
 void setHandOffOpening(HandOffOpening opening);
+
+// Called with the path of a saved document that no word processor could be started for. Empty: the
+// failure is written to the standard error stream.
+void setUnopenedObserver(std::function<void(const std::string& path)> observer);
 
 // Saves the bytes as "文档N.docx" with the first N whose file does not exist, creating the folder when
 // missing; the file appears whole or not at all and no file is overwritten. Returns its path. Throws Error.

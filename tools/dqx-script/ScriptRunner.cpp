@@ -59,6 +59,21 @@ void ScriptRunner::reportDocument(const std::string& path) {
     m_out << "document: " << path << '\n';
 }
 
+bool ScriptRunner::startProgram(const std::vector<std::string>& argv) {
+    std::string line;
+    for (const std::string& argument : argv)
+        line += (line.empty() ? "" : " ") + argument;
+    m_out << "program: " << escape(line) << (m_programsStart ? "" : " (cannot start)") << '\n';
+    return m_programsStart;
+}
+
+void ScriptRunner::programs(const std::string& rest) {
+    if (rest == "none" || rest == "all")
+        m_programsStart = rest == "all";
+    else
+        fail("programs takes \"none\" or \"all\"");
+}
+
 void ScriptRunner::fail(const std::string& message) {
     m_failed = true;
     m_out << (m_lineNumber > 0 ? "line " + std::to_string(m_lineNumber) : std::string("start-up")) << ": "
@@ -101,9 +116,10 @@ int ScriptRunner::finish() {
 void ScriptRunner::execute(const ScriptLine& line) {
     using Command = void (ScriptRunner::*)(const std::string&);
     static const std::map<std::string, Command> commands = {
-        {"click", &ScriptRunner::click},   {"set", &ScriptRunner::setText}, {"type", &ScriptRunner::typeText},
-        {"pick", &ScriptRunner::pick},     {"tick", &ScriptRunner::tick},   {"answer", &ScriptRunner::answer},
-        {"expect", &ScriptRunner::expect},
+        {"click", &ScriptRunner::click},   {"set", &ScriptRunner::setText},
+        {"type", &ScriptRunner::typeText}, {"pick", &ScriptRunner::pick},
+        {"tick", &ScriptRunner::tick},     {"answer", &ScriptRunner::answer},
+        {"expect", &ScriptRunner::expect}, {"programs", &ScriptRunner::programs},
     };
     m_lineNumber = line.number;
     if (line.verb == "close" && line.rest.empty()) {

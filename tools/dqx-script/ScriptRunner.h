@@ -4,8 +4,12 @@
 // closes, so a line that opens a modal form is followed by the lines that act on it.
 //
 // Output, one line each: "message: CAPTION: TEXT" for every message box, "document: PATH" for every
-// document handed over, "default: ..." for a dialog that took its default answer, and "line N: ..." for
-// a failed expectation, an unknown name or a command that a user could not give.
+// document handed over, "program: ARGV" for every program that the desktop is asked to start (none
+// really starts), "default: ..." for a dialog that took its default answer, and "line N: ..." for a
+// failed expectation, an unknown name or a command that a user could not give.
+//
+// "programs none" makes every later start fail, as on a desktop without any program to open documents
+// and pages; "programs all" (the default) lets every start succeed.
 
 #include "platform/ui/HeadlessBackend.h"
 #include "tools/dqx-script/ScriptLine.h"
@@ -40,6 +44,8 @@ public:
 
     // A document that the word processor handed over.
     void reportDocument(const std::string& path);
+    // The desktop is asked to start a program; true when the script lets it start.
+    bool startProgram(const std::vector<std::string>& argv);
 
     bool failed() const { return m_failed; }
 
@@ -62,6 +68,7 @@ private:
     void close();
     void answer(const std::string& rest);
     void expect(const std::string& rest);
+    void programs(const std::string& rest);
 
     std::vector<std::string> m_lines;
     std::ostream& m_out;
@@ -69,6 +76,7 @@ private:
     std::size_t m_next = 0;
     int m_lineNumber = 0;
     bool m_failed = false;
+    bool m_programsStart = true;
 };
 
 } // namespace dqxscript

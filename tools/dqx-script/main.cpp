@@ -7,6 +7,7 @@
 #include "composer/forms/DocumentFormCatalog.h"
 #include "composer/windows/Startup.h"
 #include "platform/clock/SystemClock.h"
+#include "platform/shell/DesktopOpener.h"
 #include "platform/text/Encoding.h"
 #include "platform/text/Lines.h"
 #include "platform/text/TextFile.h"
@@ -17,6 +18,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -73,9 +75,11 @@ int main(int argc, char** argv) {
     ui::Application app(std::move(backend));
     dqxscript::ScriptRunner runner(text::splitLines(script), std::cout);
     runner.attach(headless);
-    // Documents that the word processor hands over are reported, not opened on the desktop.
-    wordproc::setHandOffOpening(wordproc::HandOffOpening::Suppressed);
+    // Documents that the word processor hands over are reported; the desktop that opens them, help
+    // pages and web pages is the script's (see "programs").
     wordproc::setHandOffObserver([&runner](const std::string& path) { runner.reportDocument(path); });
+    shell::setProgramStarter(
+        [&runner](const std::vector<std::string>& argv) { return runner.startProgram(argv); });
     runner.runLeadingAnswers();
     composer::runComposer(app, composer::documentFormCatalog());
     return runner.finish();

@@ -7,9 +7,13 @@ packages=(
     build-essential cmake pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     qt6-base-dev libpugixml-dev libzip-dev zlib1g-dev
-    fontconfig fonts-noto-cjk xvfb xauth
+    fontconfig libfontconfig-dev fonts-noto-cjk qt6-translations-l10n xvfb xauth
     fonts-noto-cjk-extra fonts-arphic-gkai00mp fonts-arphic-ukai
-    libxml2-utils unzip zip poppler-utils libreoffice-writer-nogui
+    libxml2-utils unzip zip poppler-utils
+    # The word processor that finished documents open in, registered as the desktop's handler for
+    # them; it converts without a window too. Its no-window build would exclude it, so both commands
+    # install this one.
+    libreoffice-writer xdg-utils desktop-file-utils
     "$@"
 )
 

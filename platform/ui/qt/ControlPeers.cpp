@@ -142,8 +142,11 @@ class GroupBoxPeer : public QtPeer {
 public:
     explicit GroupBoxPeer(ui::GroupBox& box) : QtPeer(box, new QGroupBox(parentWidget(box))) {}
     void update(ui::Property property) override {
+        // A frame without caption keeps the caption's line, as the desktop's frames do: frames side by
+        // side stay level, and captions placed over its controls stand where a caption would.
         if (property == ui::Property::Caption)
-            static_cast<QGroupBox*>(widget())->setTitle(toQt(control().caption()));
+            static_cast<QGroupBox*>(widget())->setTitle(
+                control().caption().empty() ? QString(" ") : toQt(control().caption()));
         else
             QtPeer::update(property);
     }

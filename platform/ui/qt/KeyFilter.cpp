@@ -2,7 +2,12 @@
 
 #include "platform/ui/qt/QtPeer.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
+#include <QMenu>
+#include <QMimeData>
 
 #include <memory>
 
@@ -82,10 +87,80 @@ std::unique_ptr<QInputMethodEvent> filterInputMethod(ui::TextControl& control,
     return changed;
 }
 
+QString filterPastedText(ui::TextControl& control, const QString& text) {
+    std::string kept;
+    deliver([&] { kept = control.filterPasted(fromQt(text)); });
+    return toQt(kept).replace("\r\n", "\n");
+}
+
+namespace {
+
+// The same data with its text filtered for the control.
+std::unique_ptr<QMimeData> filteredMimeData(ui::TextControl& control, const QMimeData& source) {
+    auto filtered = std::make_unique<QMimeData>();
+    filtered->setText(filterPastedText(control, source.text()));
+    return filtered;
+}
+
+} // namespace
+
 FilteredLineEdit::FilteredLineEdit(ui::TextControl& control, QWidget* parent)
     : QLineEdit(parent), m_control(control) {}
 
+void FilteredLineEdit::insertFiltered(const QString& text) {
+    if (isReadOnly())
+        return;
+    const QString kept = filterPastedText(m_control, text);
+    if (kept.isEmpty())
+        return;
+    insert(kept);
+    const std::string now = fromQt(this->text());
+    deliver([this, now] { m_control.userEdited(now); });
+}
+
+void FilteredLineEdit::pasteFiltered(QClipboard::Mode mode) {
+    insertFiltered(QApplication::clipboard()->text(mode));
+}
+
+void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
+    std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    // The standard menu's paste would bypass the filter.
+    if (auto* paste = menu->findChild<QAction*>("edit-paste")) {
+        QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        QObject::connect(paste, &QAction::triggered, this, [this] { pasteFiltered(QClipboard::Clipboard); });
+    }
+    menu->exec(event->globalPos());
+}
+
+void FilteredLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteFiltered(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void FilteredLineEdit::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    const auto filtered = filteredMimeData(m_control, *event->mimeData());
+    QDropEvent copy(event->position(), event->possibleActions(), filtered.get(), event->buttons(),
+                    event->modifiers(), event->type());
+    QLineEdit::dropEvent(&copy);
+    event->setDropAction(copy.dropAction());
+    event->setAccepted(copy.isAccepted());
+}
+
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        pasteFiltered(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
     const FilteredKey key = filterKeyEvent(m_control, *event);
     if (key.outcome == FilteredKey::Outcome::PassOn) {
         QLineEdit::keyPressEvent(event);
@@ -127,6 +202,16 @@ void FilteredTextEdit::keyPressEvent(QKeyEvent* event) {
 void FilteredTextEdit::inputMethodEvent(QInputMethodEvent* event) {
     const auto changed = filterInputMethod(m_control, *event);
     QPlainTextEdit::inputMethodEvent(changed ? changed.get() : event);
+}
+
+void FilteredTextEdit::insertFromMimeData(const QMimeData* source) {
+    // Pastes by key, menu and middle button and drops all come here.
+    if (!source || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    const auto filtered = filteredMimeData(m_control, *source);
+    QPlainTextEdit::insertFromMimeData(filtered.get());
 }
 
 FilteredComboBox::FilteredComboBox(ui::ComboBox& control, QWidget* parent)

@@ -1,10 +1,12 @@
 #pragma once
 // Typed characters on their way to a text widget: each goes through the control's OnKeyPress first,
-// which may pass it, change it or swallow it (0). Characters from an input method are filtered alike.
+// which may pass it, change it or swallow it (0). Characters from an input method, pasted and dropped
+// text are filtered alike.
 
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/TextControl.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -32,7 +34,11 @@ QString filterCommitString(ui::TextControl& control, const QString& text);
 // The input method event with its commit string filtered, or null when the filter changes nothing.
 std::unique_ptr<QInputMethodEvent> filterInputMethod(ui::TextControl& control,
                                                      const QInputMethodEvent& event);
+// What the control takes of pasted or dropped text, with the widget's line breaks ("\n").
+QString filterPastedText(ui::TextControl& control, const QString& text);
 
+// A line edit whose typing, pasting (keys, context menu, middle button) and dropping go through the
+// control's filter.
 class FilteredLineEdit : public QLineEdit {
 public:
     FilteredLineEdit(ui::TextControl& control, QWidget* parent);
@@ -40,11 +46,19 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    void pasteFiltered(QClipboard::Mode mode);
+    void insertFiltered(const QString& text);
+
     ui::TextControl& m_control;
 };
 
+// A plain text edit whose typing, pasting and dropping go through the control's filter; Tab moves the
+// focus on unless the control wants tabs.
 class FilteredTextEdit : public QPlainTextEdit {
 public:
     FilteredTextEdit(ui::TextControl& control, QWidget* parent);
@@ -52,6 +66,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     ui::TextControl& m_control;

@@ -3,6 +3,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/qt/FormWindow.h"
+#include "platform/ui/qt/Localisation.h"
 #include "platform/ui/qt/QtDialogs.h"
 #include "platform/ui/qt/QtPeer.h"
 
@@ -38,7 +39,11 @@ private:
 
 class QtBackend : public ui::Backend {
 public:
-    QtBackend(int& argc, char** argv) : m_app(argc, argv) { QApplication::setQuitOnLastWindowClosed(false); }
+    QtBackend(int& argc, char** argv) : m_app(argc, argv) {
+        QApplication::setQuitOnLastWindowClosed(false);
+        installQtTranslations(m_translations, QLocale::system());
+        useChineseInterfaceFont();
+    }
 
     std::unique_ptr<ui::Peer> createPeer(ui::Component& component) override {
         if (auto* form = dynamic_cast<ui::Form*>(&component)) {
@@ -93,6 +98,7 @@ public:
 
 private:
     QApplication m_app;
+    QTranslator m_translations;
 };
 
 } // namespace

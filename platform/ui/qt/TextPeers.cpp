@@ -88,6 +88,7 @@ public:
             widget->setReadOnly(m_memo.readOnly());
             break;
         case ui::Property::Bounds:
+            widget->setTabChangesFocus(!m_memo.wantTabs());
             widget->setLineWrapMode(m_memo.wordWrap() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
             widget->setVerticalScrollBarPolicy(scrollPolicy(ui::ScrollBars::Vertical));
             widget->setHorizontalScrollBarPolicy(scrollPolicy(ui::ScrollBars::Horizontal));
@@ -163,6 +164,7 @@ public:
             synchronise(property == ui::Property::Items);
             break;
         case ui::Property::ReadOnly:
+            applyReadOnly();
             break;
         default:
             QtPeer::update(property);
@@ -171,12 +173,19 @@ public:
 
 private:
     QComboBox* comboBox() const { return static_cast<QComboBox*>(widget()); }
+    // A read-only drop-down shows any text and changes only by picking from the list.
+    void applyReadOnly() {
+        if (QLineEdit* edit = comboBox()->lineEdit())
+            edit->setReadOnly(m_combo.readOnly());
+    }
     void synchronise(bool items) {
         auto* widget = comboBox();
         const bool editable = m_combo.style() == ui::ComboStyle::DropDown;
         const QSignalBlocker block(widget);
-        if (widget->isEditable() != editable)
+        if (widget->isEditable() != editable) {
             static_cast<FilteredComboBox*>(widget)->setStyle(m_combo.style());
+            applyReadOnly();
+        }
         if (items || widget->count() != m_combo.itemCount()) {
             widget->clear();
             for (const auto& item : m_combo.items())

@@ -2,12 +2,21 @@
 // embedded word processor from the installed templates, and the saved .docx read back paragraph by
 // paragraph.
 
+#include "composer/core/ProcessPaths.h"
+#include "composer/forms/TForm2.h"
+#include "composer/output/UnopenedDocuments.h"
 #include "platform/automation/Application.h"
 #include "platform/automation/Font.h"
 #include "platform/automation/Paragraphs.h"
 #include "platform/automation/Range.h"
 #include "platform/automation/Shapes.h"
+#include "platform/shell/DesktopOpener.h"
+#include "platform/wordproc/HandOff.h"
 #include "tests/composer/forms/DownGoingFixture.h"
+
+#include <filesystem>
+
+using namespace composer;
 
 TEST_F(DownGoingDocument, WordAdministrativeStyleLandsInEverySlot) {
     automation::Document doc = produce(false, true);
@@ -92,4 +101,30 @@ TEST_F(DownGoingDocument, WpsWithCopyToUsesTheTemplatesCopyToLine) {
     EXPECT_EQ(shapes.Item(2).name(), "BTBX");
     EXPECT_EQ(shapes.Item(3).name(), "GWXH");
     EXPECT_EQ(shapes.Item(5).name(), "WJBT");
+}
+
+TEST_F(DownGoingDocument, ADocumentThatNoWordProcessorShowsIsNamedToTheUserAndTheFormStays) {
+    std::vector<std::vector<std::string>> asked;
+    shell::setProgramStarter([&](const std::vector<std::string>& argv) {
+        asked.push_back(argv);
+        return false;
+    });
+    wordproc::setHandOffOpening(wordproc::HandOffOpening::Desktop);
+    watchUnopenedDocuments();
+    paths().TemplateFolder = DQX_BUILT_TEMPLATES;
+    TForm2& form = ui::createForm<TForm2>(nullptr);
+    user([&] { form.Button5.click(); });
+    app->processMessages();
+    wordproc::setUnopenedObserver({});
+    wordproc::setHandOffOpening(wordproc::HandOffOpening::Suppressed);
+    shell::setProgramStarter({});
+
+    ASSERT_EQ(drafts.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_regular_file(drafts[0])) << "the document is kept";
+    EXPECT_EQ(messages,
+              std::vector<std::string>{"Test program: 无法启动文字处理程序，文档已保存在：\n" + drafts[0]})
+        << "once, with the full path";
+    EXPECT_EQ(asked, (std::vector<std::vector<std::string>>{{"xdg-open", drafts[0]},
+                                                            {"libreoffice", "--writer", drafts[0]}}));
+    EXPECT_EQ(form.windowState(), ui::WindowState::Normal) << "the user is not left without a window";
 }

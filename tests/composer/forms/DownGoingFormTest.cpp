@@ -6,6 +6,7 @@
 #include "composer/output/OutputProcedure.h"
 #include "platform/clock/SystemClock.h"
 #include "platform/ini/IniFile.h"
+#include "platform/shell/DesktopOpener.h"
 #include "platform/text/Encoding.h"
 #include "tests/composer/forms/RecordingEditor.h"
 #include "tests/platform/ui/HeadlessFixture.h"
@@ -96,13 +97,52 @@ TEST_F(DownGoingForm, MissingAbbreviationListIsReportedAndTheDateStillSet) {
     EXPECT_EQ(form.ComboBox12.itemIndex(), 8);
 }
 
-TEST_F(DownGoingForm, DigitFilterOnYearSerialAndCopies) {
+TEST_F(DownGoingForm, DigitFilterOnYearSerialAndCopiesHoldsForTypedAndPastedText) {
     TForm2& form = open();
     for (ui::Edit* edit : {&form.Edit1, &form.Edit4, &form.Edit10}) {
         edit->setText("");
         edit->userType("1a2.三3");
         EXPECT_EQ(edit->text(), "12.3");
+        edit->selectAll();
+        headless->setClipboardText("二○一一年2011");
+        user([&] { edit->pasteFromClipboard(); });
+        EXPECT_EQ(edit->text(), "2011") << edit->name();
     }
+}
+
+TEST_F(DownGoingForm, TabLeavesTheMemosAndTheBodyTakesPastedTextAsItIs) {
+    TForm2& form = open();
+    for (ui::Memo* memo : {static_cast<ui::Memo*>(&form.Memo2), &form.fj}) {
+        memo->userType("甲\t乙");
+        EXPECT_EQ(memo->text(), "甲乙") << memo->name() << ": Tab moves the focus on";
+    }
+    headless->setClipboardText("\t第一段\n第二段");
+    user([&] { form.Memo2.pasteFromClipboard(); });
+    EXPECT_EQ(form.Memo2.text(), "甲乙\t第一段\r\n第二段");
+}
+
+TEST_F(DownGoingForm, HelpAndUpdatePagesGoToTheDesktopOrTheUserLearnsWhereTheyAre) {
+    std::vector<std::string> asked;
+    bool starts = true;
+    shell::setProgramStarter([&](const std::vector<std::string>& argv) {
+        asked.push_back(argv.front() + " " + argv.back());
+        return starts;
+    });
+    TForm2& form = open();
+    const std::string help = paths().InstallFolder + "/help.html";
+    user([&] { form.Button1.click(); });
+    EXPECT_EQ(asked, std::vector<std::string>{"xdg-open " + help});
+    EXPECT_TRUE(messages.empty());
+
+    starts = false;
+    user([&] { form.Button1.click(); });
+    user([&] { form.Button3.click(); });
+    shell::setProgramStarter({});
+    EXPECT_EQ(messages,
+              (std::vector<std::string>{
+                  "Test program: 无法启动打开帮助文档的程序，帮助文档位于：\n" + help,
+                  "Test program: 无法启动打开网页的程序，网页地址是：\nhttps://brevaro.example.org/update"}));
+    EXPECT_EQ(asked.size(), 5u) << "the desktop's handler, then LibreOffice, for each";
 }
 
 TEST_F(DownGoingForm, PickingAnAbbreviationSuggestsTheNextSerial) {
@@ -160,6 +200,43 @@ TEST_F(DownGoingForm, OutputChoosesHostAndTemplateAndFillsPlaceholders) {
     TForm2& again = open();
     user([&] { again.ComboBox1.userPick(0); });
     EXPECT_EQ(again.Edit4.text(), "13");
+}
+
+TEST_F(DownGoingForm, TheBodyGoesInAsTypedAndOnlyAnEmptyOneTakesThePlaceholder) {
+    TForm2& form = open();
+    const auto bodyInserted = [&](const std::string& typed) {
+        form.Memo2.setText(typed);
+        host.log.clear();
+        user([&] { form.Button5.click(); });
+        for (const std::string& line : host.log)
+            if (line.starts_with("before 12 "))
+                return line.substr(10);
+        return std::string("(none)");
+    };
+    EXPECT_EQ(bodyInserted(""), "[此处输入正文内容]|");
+    EXPECT_EQ(bodyInserted("\r\n\r\n"), "|||") << "line breaks are a body";
+    EXPECT_EQ(bodyInserted("第一段\r\n"), "第一段||") << "a final line break stays";
+    EXPECT_EQ(bodyInserted("  \r\n"), "||");
+    EXPECT_EQ(bodyInserted("   "), "[此处输入正文内容]|") << "blanks are trimmed away first";
+}
+
+TEST_F(DownGoingForm, ASerialIsRememberedUnderTheAbbreviationThatTheSuggestionReads) {
+    TForm2& form = open();
+    form.ComboBox1.setText("某府 ");
+    form.Edit4.setText("12");
+    user([&] { form.Button5.click(); });
+    EXPECT_EQ(ini::IniFile(paths().IniPath).readString("jg", "某府", ""), "12");
+    TForm2& again = open();
+    again.ComboBox1.setText("某府 ");
+    user([&] { again.ComboBox1.OnChange(); });
+    EXPECT_EQ(again.Edit4.text(), "13");
+    user([&] { again.ComboBox1.userPick(0); });
+    EXPECT_EQ(again.Edit4.text(), "13");
+
+    form.ComboBox1.setText("   ");
+    form.Edit4.setText("5");
+    user([&] { form.Button5.click(); });
+    EXPECT_EQ(ini::IniFile(paths().IniPath).readString("jg", "", "(none)"), "(none)") << "blanks name no key";
 }
 
 TEST_F(DownGoingForm, WpsTakesItsTemplateByTheCopyToField) {

@@ -1,8 +1,11 @@
 // The chooser's blank documents, made by the embedded word processor and read back from the draft.
 #include "tests/composer/support/FormFixture.h"
 
+#include "composer/output/UnopenedDocuments.h"
 #include "composer/windows/TForm1.h"
 #include "platform/automation/Automation.h"
+#include "platform/shell/DesktopOpener.h"
+#include "platform/wordproc/HandOff.h"
 #include "tests/platform/wordproc/WordprocFixtures.h"
 
 using namespace composer;
@@ -95,11 +98,26 @@ TEST_F(BlankDocumentTest, ThePortraitPageKeepsItsParagraphs) {
     EXPECT_NE(portrait.Paragraphs().Item(1).Range().Font().name(), "黑体");
 }
 
-TEST_F(BlankDocumentTest, AMarginThatIsNoWholeNumberIsReportedAndTheChooserStaysMinimised) {
+TEST_F(BlankDocumentTest, AMarginThatIsNoWholeNumberIsReportedAndTheChooserComesBack) {
     writeSettings("[dqx]\r\nfwjg=某局\r\n[某局]\r\ntop=37.5\r\n");
     chooser.RadioButton10.userClick();
     user([&] { chooser.Button1.userClick(); });
     EXPECT_EQ(messages, std::vector<std::string>{"Test program: '37.5' is not a valid integer value."});
-    EXPECT_EQ(chooser.windowState(), ui::WindowState::Minimised);
+    EXPECT_EQ(chooser.windowState(), ui::WindowState::Normal);
     EXPECT_EQ(recorder.paths().size(), 1u) << "what the word processor made stays made";
+}
+
+TEST_F(BlankDocumentTest, ABlankDocumentThatNothingShowsIsNamedToTheUser) {
+    shell::setProgramStarter([](const std::vector<std::string>&) { return false; });
+    wordproc::setHandOffOpening(wordproc::HandOffOpening::Desktop);
+    watchUnopenedDocuments();
+    chooser.RadioButton10.userClick();
+    user([&] { chooser.Button1.userClick(); });
+    app->processMessages();
+    wordproc::setUnopenedObserver({});
+    wordproc::setHandOffOpening(wordproc::HandOffOpening::Suppressed);
+    shell::setProgramStarter({});
+    EXPECT_EQ(messages, std::vector<std::string>{"Test program: 无法启动文字处理程序，文档已保存在：\n" +
+                                                 recorder.onlyDraft()});
+    EXPECT_EQ(chooser.windowState(), ui::WindowState::Normal);
 }

@@ -363,7 +363,7 @@ TEST_F(SettingsWindowTest, AFailedDeleteChangesNothingInTheWindow) {
 TEST_F(SettingsWindowTest, ACurrentNameWithoutItsSectionIsShownAndCreatedOnConfirm) {
     writeSettings("[dqx]\r\nfwjg=新局\r\n[甲局]\r\n");
     TForm10& w = open();
-    EXPECT_EQ(w.ComboBox8.items(), (Names{"甲局", "新局"}));
+    EXPECT_EQ(w.ComboBox8.items(), Names{"甲局"}) << "the list holds the file's sections only";
     EXPECT_EQ(w.ComboBox8.text(), "新局");
     EXPECT_EQ(w.Edit2.text(), "55");
     then([&](ui::Form&) { user([&] { w.Button2.userClick(); }); });
@@ -379,4 +379,45 @@ TEST_F(SettingsWindowTest, ACurrentNameNamingAReservedSectionShowsNoProfile) {
     then([&](ui::Form&) { user([&] { w.Button2.userClick(); }); });
     w.showModal();
     EXPECT_EQ(settings().readString("jg", "name", "(none)"), "(none)") << "the serial memory stays clean";
+}
+
+TEST_F(SettingsWindowTest, DeletingTheCurrentProfileSpeltInAnotherCaseMovesTheCurrentName) {
+    writeSettings("[dqx]\r\nfwjg=abc\r\n[Abc]\r\nname=甲\r\n[Def]\r\nname=乙\r\n");
+    TForm10& w = open();
+    EXPECT_EQ(w.ComboBox8.items(), (Names{"Abc", "Def"}));
+    EXPECT_EQ(w.ComboBox8.text(), "abc") << "the current name as the file has it";
+    EXPECT_EQ(w.Edit1.text(), "甲");
+    headless->queueMessageAnswer(ui::mrYes);
+    user([&] { w.Button7.userClick(); });
+    EXPECT_EQ(headless->lastMessage()->request.text, "您确认要删除【abc】的配置吗？");
+    EXPECT_FALSE(settings().sectionExists("Abc"));
+    EXPECT_EQ(settings().readString("dqx", "fwjg", ""), "Def");
+    EXPECT_EQ(w.ComboBox8.items(), Names{"Def"});
+    EXPECT_EQ(w.ComboBox8.text(), "Def");
+    EXPECT_EQ(w.Edit1.text(), "乙");
+}
+
+TEST_F(SettingsWindowTest, DeletingThePickedSectionOfTheCurrentNameInAnotherCaseMovesItToo) {
+    writeSettings("[dqx]\r\nfwjg=DEF\r\n[Abc]\r\nname=甲\r\n[Def]\r\nname=乙\r\n[Ghi]\r\nname=丙\r\n");
+    TForm10& w = open();
+    w.ComboBox8.userPick(1);
+    ASSERT_EQ(w.ComboBox8.text(), "Def");
+    headless->queueMessageAnswer(ui::mrYes);
+    user([&] { w.Button7.userClick(); });
+    EXPECT_EQ(settings().readString("dqx", "fwjg", ""), "Ghi") << "fwjg names no deleted profile";
+    EXPECT_EQ(w.ComboBox8.items(), (Names{"Abc", "Ghi"}));
+    EXPECT_EQ(w.ComboBox8.text(), "Ghi");
+}
+
+TEST_F(SettingsWindowTest, TheProfileNameTakesNoPaste) {
+    writeThreeProfiles();
+    TForm10& w = open();
+    headless->setClipboardText("丁局");
+    w.ComboBox8.selectAll();
+    user([&] { w.ComboBox8.pasteFromClipboard(); });
+    EXPECT_EQ(w.ComboBox8.text(), "乙局");
+    w.Edit8.selectAll();
+    headless->setClipboardText("3a5毫米");
+    user([&] { w.Edit8.pasteFromClipboard(); });
+    EXPECT_EQ(w.Edit8.text(), "35") << "the digit filter holds for pasted text";
 }

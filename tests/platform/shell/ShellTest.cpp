@@ -1,4 +1,5 @@
 #include "platform/shell/Shell.h"
+#include "platform/shell/DesktopOpener.h"
 
 #include "tests/support/TempFolder.h"
 
@@ -53,6 +54,35 @@ TEST(Shell, StartedProgramsRunOnWithoutBlocking) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_TRUE(std::filesystem::exists(target));
     EXPECT_FALSE(startProgram({"no-such-program-anywhere"}));
+}
+
+TEST(Shell, AProgramThatFailsAtOnceDidNotStartAndOneThatRunsOnDid) {
+    EXPECT_FALSE(startProgram({"sh", "-c", "exit 3"}));
+    EXPECT_TRUE(startProgram({"true"}));
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_TRUE(startProgram({"sleep", "2"}, std::chrono::milliseconds(100)));
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(1)) << "no waiting for its end";
+}
+
+TEST(Shell, TheOpenerTriesThePreferredProgramsTheDesktopAndLibreOfficeInTurn) {
+    std::vector<std::vector<std::string>> asked;
+    std::string starts;
+    setProgramStarter([&](const std::vector<std::string>& argv) {
+        asked.push_back(argv);
+        return argv.front() == starts;
+    });
+    starts = "xdg-open";
+    EXPECT_TRUE(openOnDesktop("/d/文档1.docx", {"wps"}));
+    EXPECT_EQ(asked, (std::vector<std::vector<std::string>>{{"wps", "/d/文档1.docx"},
+                                                            {"xdg-open", "/d/文档1.docx"}}));
+
+    asked.clear();
+    starts = "nothing";
+    EXPECT_FALSE(openOnDesktop("https://example.org/page"));
+    EXPECT_EQ(asked, (std::vector<std::vector<std::string>>{
+                         {"xdg-open", "https://example.org/page"},
+                         {"libreoffice", "--writer", "https://example.org/page"}}));
+    setProgramStarter({});
 }
 
 TEST(Shell, FindsProgramsOnThePath) {

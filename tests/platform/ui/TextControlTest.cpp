@@ -61,12 +61,14 @@ TEST_F(TextControlTest, TheKeyFilterCanReplaceACharacter) {
     EXPECT_EQ(form.Memo1.text(), "甲,乙");
 }
 
-TEST_F(TextControlTest, PastedTextPassesNoFilterAndCodeChangesFireOnChange) {
-    form.Edit1.userSetText("abc");
-    EXPECT_EQ(form.Edit1.text(), "abc");
+TEST_F(TextControlTest, TheUsersWholeTextPassesTheFilterAndCodeChangesFireOnChange) {
+    form.Edit1.userSetText("a1b2");
+    EXPECT_EQ(form.Edit1.text(), "12");
+    form.Edit1.setText("abc");
     form.Edit1.setText("abc");
     form.Edit1.setText("2011");
-    EXPECT_EQ(form.changes, (std::vector<std::string>{"abc", "2011"})) << "no event when the text stays";
+    EXPECT_EQ(form.changes, (std::vector<std::string>{"12", "abc", "2011"}))
+        << "no event when the text stays";
     // The caret of text set by code is at its end.
     form.Edit1.userType("5");
     EXPECT_EQ(form.Edit1.text(), "20115");
@@ -143,4 +145,36 @@ TEST_F(TextControlTest, TheRichEditMenuCutsCopiesPastesDeletesAndSelectsAll) {
     headless->setClipboardText("甲\n乙");
     menu("粘帖");
     EXPECT_EQ(form.Memo2.text(), "甲\r\n乙") << "pasted line breaks become the memo's own";
+}
+
+TEST_F(TextControlTest, PastedTextPassesTheKeyFilterAsTypedTextDoes) {
+    form.Edit1.setText("9");
+    form.Edit1.selectAll();
+    headless->setClipboardText("1a2.三 3");
+    form.Edit1.pasteFromClipboard();
+    EXPECT_EQ(form.Edit1.text(), "12.3");
+    EXPECT_EQ(form.changes.back(), "12.3");
+
+    // A single-line edit takes the first line of a pasted text; a memo takes every line.
+    headless->setClipboardText("45\r\n67");
+    form.Edit1.pasteFromClipboard();
+    EXPECT_EQ(form.Edit1.text(), "12.345");
+    EXPECT_EQ(form.Memo1.filterPasted("a\rb\nc\r\nd\t"), "a\r\nb\r\nc\r\nd\t") << "a pasted tab is text";
+
+    // A filter that swallows everything keeps the clipboard out too, line breaks included.
+    form.Memo1.OnKeyPress = [](char32_t& key) { key = 0; };
+    headless->setClipboardText("x\ny");
+    form.Memo1.pasteFromClipboard();
+    EXPECT_EQ(form.Memo1.text(), "");
+}
+
+TEST_F(TextControlTest, TabMovesOnUnlessTheMemoWantsTabs) {
+    form.Memo1.userType("a\tb");
+    form.Edit1.userType("1\t2");
+    EXPECT_EQ(form.Memo1.text(), "ab");
+    EXPECT_EQ(form.Edit1.text(), "12");
+    EXPECT_FALSE(form.Memo2.wantTabs()) << "the rich edit moves on too";
+    form.Memo1.setWantTabs(true);
+    form.Memo1.userType("\tc");
+    EXPECT_EQ(form.Memo1.text(), "ab\tc");
 }

@@ -1,4 +1,5 @@
 #include "platform/wordproc/HandOff.h"
+#include "platform/shell/DesktopOpener.h"
 #include "platform/text/TextFile.h"
 #include "platform/wordproc/Document.h"
 #include "platform/wordproc/DocumentText.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -88,6 +90,80 @@ TEST(HandOff, OpenedClosedAndUnsavableDocumentsDoNotFailTheRelease) {
     });
     wordproc::setDraftsFolder(kept);
     EXPECT_TRUE(recorder.paths().empty());
+}
+
+// The desktop as a test sees it: every program that the hand-off starts is written down, and the
+// programs named in `starting` start.
+class StubDesktop {
+public:
+    explicit StubDesktop(std::vector<std::string> starting) : m_starting(std::move(starting)) {
+        shell::setProgramStarter([this](const std::vector<std::string>& argv) {
+            m_started.push_back(argv);
+            return std::find(m_starting.begin(), m_starting.end(), argv.front()) != m_starting.end();
+        });
+        wordproc::setUnopenedObserver([this](const std::string& path) { m_unopened.push_back(path); });
+        wordproc::setHandOffOpening(wordproc::HandOffOpening::Desktop);
+    }
+    ~StubDesktop() {
+        wordproc::setHandOffOpening(wordproc::HandOffOpening::Suppressed);
+        wordproc::setUnopenedObserver({});
+        shell::setProgramStarter({});
+    }
+    StubDesktop(const StubDesktop&) = delete;
+    StubDesktop& operator=(const StubDesktop&) = delete;
+
+    // The programs that were asked, one line each: the argument vector joined by blanks.
+    std::vector<std::string> asked() const {
+        std::vector<std::string> lines;
+        for (const auto& argv : m_started) {
+            std::string line;
+            for (const std::string& argument : argv)
+                line += (line.empty() ? "" : " ") + argument;
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    const std::vector<std::string>& unopened() const { return m_unopened; }
+
+private:
+    std::vector<std::string> m_starting;
+    std::vector<std::vector<std::string>> m_started;
+    std::vector<std::string> m_unopened;
+};
+
+void releaseNewDocument(wordproc::Flavour flavour) {
+    auto document = wordproc::Document::load(wordproctest::builtTemplate("dqx0.dqx"),
+                                             wordproc::DocumentKind::New, flavour);
+}
+
+TEST(HandOff, OpensWithTheHostsProgramThenTheDesktopThenLibreOffice) {
+    {
+        wordproctest::HandOffRecorder recorder;
+        StubDesktop desktop({"libreoffice"});
+        releaseNewDocument(wordproc::Flavour::Wps);
+        const std::string draft = recorder.onlyDraft();
+        EXPECT_EQ(desktop.asked(), (std::vector<std::string>{"wps " + draft, "xdg-open " + draft,
+                                                             "libreoffice --writer " + draft}));
+        EXPECT_TRUE(desktop.unopened().empty());
+    }
+    {
+        wordproctest::HandOffRecorder recorder;
+        StubDesktop desktop({"xdg-open"});
+        releaseNewDocument(wordproc::Flavour::Word);
+        const std::string draft = recorder.onlyDraft();
+        EXPECT_EQ(desktop.asked(), std::vector<std::string>{"xdg-open " + draft})
+            << "Word documents go to the desktop's handler first, and the first that starts ends the search";
+    }
+}
+
+TEST(HandOff, ADocumentThatNothingOpensIsReportedWithItsPathAndKept) {
+    wordproctest::HandOffRecorder recorder;
+    StubDesktop desktop({});
+    releaseNewDocument(wordproc::Flavour::Word);
+    const std::string draft = recorder.onlyDraft();
+    EXPECT_EQ(desktop.asked().size(), 2u);
+    EXPECT_EQ(desktop.unopened(), std::vector<std::string>{draft});
+    EXPECT_TRUE(fs::is_regular_file(draft));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // reports of failed lines.
 #include "tools/dqx-script/ScriptRunner.h"
 
+#include "platform/shell/DesktopOpener.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
@@ -37,7 +38,8 @@ public:
         : ui::Form("TMain", owner), Edit1(add<ui::Edit>("Edit1")), Edit4(add<ui::Edit>("Edit4")),
           ComboBox1(add<ui::ComboBox>("ComboBox1")), ListBox1(add<ui::ListBox>("ListBox1")),
           Button1(add<ui::Button>("Button1")), Button2(add<ui::Button>("Button2")),
-          Button3(add<ui::Button>("Button3")), Timer1(add<ui::Timer>("Timer1")) {
+          Button3(add<ui::Button>("Button3")), Button4(add<ui::Button>("Button4")),
+          Timer1(add<ui::Timer>("Timer1")) {
         setCaption("主窗口");
         Edit1.OnKeyPress = [](char32_t& key) {
             if (key != 8 && (key < U'0' || key > U'9'))
@@ -56,6 +58,10 @@ public:
                 Edit1.setText(Edit1.text() + *name);
         };
         Button3.setEnabled(false);
+        Button4.OnClick = [] {
+            if (!shell::openOnDesktop("/帮助/help.html"))
+                ui::messageBox("打不开", "提示");
+        };
         Timer1.OnTimer = [this] { Edit1.setText(Edit1.text() + "t"); };
         OnCreate = [] { ui::messageBox("启动", "提示"); };
     }
@@ -66,6 +72,7 @@ public:
     ui::Button& Button1;
     ui::Button& Button2;
     ui::Button& Button3;
+    ui::Button& Button4;
     ui::Timer& Timer1;
 
 private:
@@ -91,9 +98,12 @@ Outcome runScript(const std::vector<std::string>& lines) {
     app.setTitle("测试");
     dqxscript::ScriptRunner runner(lines, out);
     runner.attach(headless);
+    shell::setProgramStarter(
+        [&runner](const std::vector<std::string>& argv) { return runner.startProgram(argv); });
     runner.runLeadingAnswers();
     app.createForm<TMain>();
     app.run();
+    shell::setProgramStarter({});
     const int exitCode = runner.finish();
     return {exitCode, out.str()};
 }
@@ -206,4 +216,24 @@ TEST(ScriptRunner, AModalFormLeftOpenAtTheEndIsCancelled) {
     EXPECT_NE(outcome.output.find("default: TEditor closed with Cancel: nothing more acts on it\n"),
               std::string::npos)
         << outcome.output;
+}
+
+TEST(ScriptRunner, TheDesktopStartsProgramsUntilTheScriptSaysItHasNone) {
+    const auto outcome = runScript({
+        "click Button4",
+        "programs none",
+        "click Button4",
+        "expect message 打不开",
+        "programs some",
+        "close",
+    });
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.output, "message: 提示: 启动\n"
+                              "default: message box answered OK\n"
+                              "program: xdg-open /帮助/help.html\n"
+                              "program: xdg-open /帮助/help.html (cannot start)\n"
+                              "program: libreoffice --writer /帮助/help.html (cannot start)\n"
+                              "message: 提示: 打不开\n"
+                              "default: message box answered OK\n"
+                              "line 5: programs takes \"none\" or \"all\"\n");
 }

@@ -9,23 +9,30 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/Memo.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/qt/Localisation.h"
 #include "platform/ui/qt/QtBackend.h"
 #include "platform/ui/qt/QtPeer.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDropEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -217,4 +224,93 @@ TEST_F(QtSmokeTest, TheMainWindowMinimisesAndClosingItEndsTheProgram) {
     EXPECT_EQ(main.windowState(), ui::WindowState::Normal);
     EXPECT_TRUE(app.terminated());
     EXPECT_FALSE(window(main)->isVisible());
+}
+
+TEST_F(QtSmokeTest, PastedAndDroppedTextPassesTheFilter) {
+    auto& form = app.createForm<Sample>();
+    form.show();
+    QLineEdit* edit = child<QLineEdit>(form, "Edit1");
+    QApplication::clipboard()->setText("2a0b1c1");
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.Edit1.text(), "2011");
+    EXPECT_EQ(edit->text(), QString("2011"));
+    QApplication::clipboard()->setText("号.5\n66");
+    QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(form.Edit1.text(), "2011.5") << "the first line only, filtered";
+
+    QMimeData dropped;
+    dropped.setText("x9y");
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &enter);
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &drop);
+    EXPECT_EQ(edit->text().count(QChar(u'9')), 1) << edit->text().toStdString();
+    EXPECT_FALSE(edit->text().contains('x'));
+    EXPECT_EQ(form.Edit1.text(), ui::qt::fromQt(edit->text()));
+
+    // A memo without a filter takes the clipboard as it is, line breaks included.
+    QApplication::clipboard()->setText("第一段\n第二段");
+    QTest::keyClick(child<QPlainTextEdit>(form, "Memo2"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.Memo2.text(), "第一段\r\n第二段");
+    form.Memo2.OnKeyPress = [](char32_t& key) {
+        if (key == U'段')
+            key = 0;
+    };
+    QApplication::clipboard()->setText("段落");
+    QTest::keyClick(child<QPlainTextEdit>(form, "Memo2"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.Memo2.text(), "第一段\r\n第二段落");
+}
+
+TEST_F(QtSmokeTest, TabLeavesAMemoUnlessItWantsTabs) {
+    auto& form = app.createForm<Sample>();
+    form.show();
+    QApplication::setActiveWindow(window(form));
+    QPlainTextEdit* memo = child<QPlainTextEdit>(form, "Memo2");
+    memo->setFocus();
+    ASSERT_TRUE(memo->hasFocus());
+    QTest::keyClick(memo, Qt::Key_Tab);
+    EXPECT_EQ(form.Memo2.text(), "");
+    EXPECT_FALSE(memo->hasFocus()) << "the focus moved on";
+
+    form.Memo2.setWantTabs(true);
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Tab);
+    EXPECT_EQ(form.Memo2.text(), "\t");
+    EXPECT_TRUE(memo->hasFocus());
+}
+
+TEST_F(QtSmokeTest, AReadOnlyDropDownShowsAnyTextAndTakesNoTyping) {
+    auto& form = app.createForm<Sample>();
+    form.ComboBox1.setReadOnly(true);
+    form.ComboBox1.setText("某某市人民政府");
+    form.show();
+    QComboBox* combo = child<QComboBox>(form, "ComboBox1");
+    EXPECT_EQ(combo->currentText(), QString("某某市人民政府"));
+    QTest::keyClicks(combo->lineEdit(), "x");
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(form.ComboBox1.text(), "某某市人民政府");
+    EXPECT_EQ(combo->currentText(), QString("某某市人民政府"));
+}
+
+TEST_F(QtSmokeTest, StandardButtonsSpeakTheUsersLanguage) {
+    QTranslator translator;
+    ASSERT_TRUE(ui::qt::installQtTranslations(translator, QLocale(QLocale::Chinese, QLocale::China)))
+        << "Qt's translations (qt6-translations-l10n) are installed";
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QString("确定"));
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString("取消"));
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith("是"));
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith("否"));
+    QCoreApplication::removeTranslator(&translator);
+    QTranslator none;
+    EXPECT_FALSE(ui::qt::installQtTranslations(none, QLocale(QLocale::Esperanto)));
+}
+
+TEST_F(QtSmokeTest, TheInterfaceFontIsFontconfigsChineseSansSerif) {
+    const QString family = ui::qt::chineseSansSerifFamily();
+    ASSERT_FALSE(family.isEmpty());
+    EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese))
+        << family.toStdString();
+    EXPECT_EQ(QApplication::font().family(), family);
 }
