@@ -2,6 +2,7 @@
 
 #include "composer/core/ProcessPaths.h"
 #include "composer/core/SerialMemory.h"
+#include "composer/core/ShowMessage.h"
 #include "composer/output/TemplateCheck.h"
 #include "platform/ini/IniFile.h"
 #include "platform/text/Lines.h"
@@ -117,14 +118,18 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
     const SlotMap& rows = wps ? (copyToVariant ? plan.wpsRowsWithCopyTo : plan.wpsRows) : plan.wordRows;
 
     std::unique_ptr<OutputHost> host = hostFactory()();
-    DocumentEditor& document = host->open(values.host, templateName, values.profile);
     try {
+        DocumentEditor& document = host->open(values.host, templateName, values.profile);
         for (const SlotRow& row : rows)
             row(values, document);
     } catch (const TemplateDamaged& damaged) {
         ui::messageBox(damaged.what(), ui::Application::current().title(), ui::MessageButtons::Ok);
         ui::Application::current().terminate();
         return;
+    } catch (const std::exception& failure) {
+        if (wps || plan.wordFailures == WordFailures::Propagate)
+            throw;
+        showMessage(failure.what());
     }
     host->release();
     form.setWindowState(ui::WindowState::Minimised);
