@@ -10,9 +10,9 @@ scripts=$top/tests/scripts
 # One line per kind: the kind, the script folder, the script, its data folder, the date it runs on.
 examples() {
     cat <<'TABLE'
-administrative        downgoing  word_administrative.script        administrative       2026-12-09
-party                 downgoing  party_word.script                 party                2026-01-05
-wps                   downgoing  wps_both_templates.script         wps                  2026-11-20
+administrative  downgoing  word_administrative.script  administrative  2026-12-09
+party           downgoing  party_word.script           party           2026-01-05
+wps             downgoing  wps_both_templates.script   wps             2026-11-20
 joint2                joint      two_word_administrative.script    word_administrative  2026-12-09
 joint2-party          joint      two_word_party.script             word_party           2026-01-05
 joint2-wps            joint      two_wps.script                    wps                  2026-11-20
