@@ -1,16 +1,17 @@
-# dqx_add_script_test(<name> <script file> [TODAY <YYYY-MM-DD>] [DATA <folder>] [EXPECT <dump file>])
+# dqx_add_script_test(<name> <script file> [TODAY <YYYY-MM-DD>] [DATA <folder>] [EXPECT <dump file> [CELLS]])
 # Registers a UI script as the ctest test "script_<name>": dqx-script runs it with XDG_DATA_HOME set to
 # a fresh, empty folder (emptied again on every run). DATA is copied into that folder's "dqx" first
 # (pick lists, a settings file; "*.utf8" files are installed in the code page without that suffix); TODAY
 # fixes the date that the program reads.
 # With EXPECT the template set of this build is installed in the data folder first (as dqx-seed installs
 # it), every document that the script produces is printed by dqx-docdump, and the prints, one after the
-# other, must equal the EXPECT file; where the OOXML schemas are at hand (DQX_OOXML_SCHEMAS), each
-# document's main part and styles must also validate against them.
+# other, must equal the EXPECT file (with CELLS the prints list the cells of the tables too); where the
+# OOXML schemas are at hand (DQX_OOXML_SCHEMAS), each document's main part and styles must also validate
+# against them.
 set(DQX_SCRIPT_RUNNER "${CMAKE_CURRENT_LIST_DIR}/RunDqxScript.cmake" CACHE INTERNAL "")
 
 function(dqx_add_script_test name script)
-  cmake_parse_arguments(ARG "" "TODAY;DATA;EXPECT" "" ${ARGN})
+  cmake_parse_arguments(ARG "CELLS" "TODAY;DATA;EXPECT" "" ${ARGN})
   get_filename_component(script_path "${script}" ABSOLUTE)
   set(data_path "")
   if(ARG_DATA)
@@ -21,6 +22,9 @@ function(dqx_add_script_test name script)
     get_filename_component(expect_path "${ARG_EXPECT}" ABSOLUTE)
     set(document_options -DTEMPLATES=${CMAKE_BINARY_DIR}/templates/built -DDUMPER=$<TARGET_FILE:dqx-docdump>
                          -DEXPECT=${expect_path} -DSCHEMAS=${DQX_OOXML_SCHEMAS})
+    if(ARG_CELLS)
+      list(APPEND document_options -DDUMP_OPTIONS=--cells)
+    endif()
   endif()
   add_test(NAME script_${name}
            COMMAND ${CMAKE_COMMAND} -DDRIVER=$<TARGET_FILE:dqx-script> -DSCRIPT=${script_path}

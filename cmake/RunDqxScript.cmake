@@ -1,5 +1,5 @@
 # Runs one UI script test (see DqxScriptTest.cmake): DRIVER, SCRIPT, DATA_HOME, and optional SEED, TODAY;
-# for a document test also TEMPLATES (the built template set), DUMPER and EXPECT.
+# for a document test also TEMPLATES (the built template set), DUMPER, EXPECT and DUMP_OPTIONS.
 include(${CMAKE_CURRENT_LIST_DIR}/PrepareDataFolder.cmake)
 set(options)
 if(TODAY)
@@ -19,7 +19,7 @@ string(REGEX MATCHALL "document: [^\n]*" documents "${output}")
 set(dumps "")
 foreach(line ${documents})
   string(REGEX REPLACE "^document: " "" path "${line}")
-  execute_process(COMMAND ${DUMPER} ${path} RESULT_VARIABLE dumped OUTPUT_VARIABLE dump)
+  execute_process(COMMAND ${DUMPER} ${DUMP_OPTIONS} ${path} RESULT_VARIABLE dumped OUTPUT_VARIABLE dump)
   if(NOT dumped EQUAL 0)
     message(FATAL_ERROR "cannot read the produced document ${path}")
   endif()

@@ -17,7 +17,7 @@ const char* const AbbreviationFormData = "设置机关代字...";
 
 } // namespace
 
-FieldLayoutA::FieldLayoutA(std::string className, ui::Form* owner)
+FieldLayoutA::FieldLayoutA(std::string className, ui::Form* owner, const char* importPathName)
     : ui::Form(std::move(className), owner), GroupBox1(add<ui::GroupBox>("GroupBox1")),
       ComboBox1(add<ui::ComboBox>("ComboBox1", GroupBox1)), Label1(add<ui::Label>("Label1", GroupBox1)),
       Edit1(add<ui::Edit>("Edit1", GroupBox1)), Label2(add<ui::Label>("Label2", GroupBox1)),
@@ -29,7 +29,7 @@ FieldLayoutA::FieldLayoutA(std::string className, ui::Form* owner)
       Edit7(add<ui::Edit>("Edit7", GroupBox3)), GroupBox4(add<ui::GroupBox>("GroupBox4")),
       Edit11(add<ui::Edit>("Edit11", GroupBox4)), Button7(add<ui::Button>("Button7", GroupBox4)),
       GroupBox5(add<ui::GroupBox>("GroupBox5")), Memo2(add<ui::RichEdit>("Memo2", GroupBox5)),
-      Edit15(add<ui::Edit>("Edit15", GroupBox5)), Button8(add<ui::Button>("Button8", GroupBox5)),
+      importPath(add<ui::Edit>(importPathName, GroupBox5)), Button8(add<ui::Button>("Button8", GroupBox5)),
       GroupBox6(add<ui::GroupBox>("GroupBox6")), fj(add<ui::Memo>("fj", GroupBox6)),
       Button9(add<ui::Button>("Button9", GroupBox6)), GroupBox7(add<ui::GroupBox>("GroupBox7")),
       Edit5(add<ui::Edit>("Edit5", GroupBox7)), GroupBox8(add<ui::GroupBox>("GroupBox8")),
@@ -66,7 +66,7 @@ DocumentFields FieldLayoutA::fields() {
     f.recipients = &Edit11;
     f.note = &Edit5;
     f.body = &Memo2;
-    f.importPath = &Edit15;
+    f.importPath = &importPath;
     f.issueDate = &Edit12;
     f.attachments = &fj;
     f.output = &Button5;
@@ -99,7 +99,7 @@ void FieldLayoutA::placeComponents() {
     Button7.setBounds(570, 20, 26, 24);
     GroupBox5.setBounds(8, 172, 604, 206);
     Memo2.setBounds(8, 20, 588, 146);
-    Edit15.setBounds(8, 172, 496, 24);
+    importPath.setBounds(8, 172, 496, 24);
     Button8.setBounds(510, 172, 86, 24);
     GroupBox6.setBounds(8, 382, 400, 84);
     fj.setBounds(8, 20, 296, 56);
@@ -143,7 +143,7 @@ void FieldLayoutA::fillFormData() {
     Button7.setShowHint(true);
     GroupBox5.setCaption("正文");
     Memo2.setScrollBars(ui::ScrollBars::Vertical);
-    Edit15.setReadOnly(true);
+    importPath.setReadOnly(true);
     Button8.setCaption("导入文件");
     Button8.setHint("请选择文档插入");
     Button8.setShowHint(true);
@@ -226,7 +226,7 @@ void FieldLayoutA::Button7Click() {
 }
 
 void FieldLayoutA::Button8Click() {
-    ImportBodyText(OpenDialog1, Edit15, Memo2);
+    ImportBodyText(OpenDialog1, importPath, Memo2);
 }
 
 void FieldLayoutA::Button9Click() {

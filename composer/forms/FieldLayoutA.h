@@ -18,7 +18,8 @@ namespace composer {
 
 class FieldLayoutA : public ui::Form {
 public:
-    FieldLayoutA(std::string className, ui::Form* owner);
+    // `importPathName` names the import path's edit: "Edit15", or the form's own name for it.
+    FieldLayoutA(std::string className, ui::Form* owner, const char* importPathName = "Edit15");
 
     ui::GroupBox& GroupBox1; // 发文字号
     ui::ComboBox& ComboBox1;
@@ -39,7 +40,7 @@ public:
     ui::Button& Button7;
     ui::GroupBox& GroupBox5; // 正文
     ui::RichEdit& Memo2;
-    ui::Edit& Edit15;
+    ui::Edit& importPath; // read-only: the path of the last imported body file
     ui::Button& Button8;
     ui::GroupBox& GroupBox6; // 附件
     ui::Memo& fj;

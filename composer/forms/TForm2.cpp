@@ -22,11 +22,6 @@ SlotMap middleRows(LabelOffsets label, bool wps) {
             slot::redLineAdjust(3, &AuthorityProfile::xxfx)};
 }
 
-SlotMap joined(SlotMap head, const SlotMap& tail) {
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-}
-
 OutputPlan makePlan() {
     OutputPlan plan;
     plan.wordTemplate = "dqx1.dqx";

@@ -11,6 +11,8 @@ class TForm2 : public FieldLayoutA {
 public:
     explicit TForm2(ui::Form* owner);
 
+    ui::Edit& Edit15 = importPath;
+
     // The templates and slot maps of this form's output, per host.
     static const OutputPlan& outputPlan();
 

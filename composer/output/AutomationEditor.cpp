@@ -4,6 +4,7 @@
 #include "platform/automation/Paragraphs.h"
 #include "platform/automation/Range.h"
 #include "platform/automation/Shapes.h"
+#include "platform/automation/Tables.h"
 
 namespace composer {
 
@@ -36,6 +37,10 @@ automation::Range AutomationEditor::shapeText(int shape) const {
     return m_document.Shapes().Item(shape).TextFrame().TextRange();
 }
 
+automation::Range AutomationEditor::cell(int row, int column) const {
+    return m_document.Tables().Item(1).Cell(row, column).Range();
+}
+
 void AutomationEditor::insertBefore(int n, const std::string& text) {
     paragraph(n).InsertBefore(text);
 }
@@ -64,6 +69,14 @@ void AutomationEditor::setSingleSpacingWithLinesBefore(int n, double lines) {
 
 void AutomationEditor::setRangeFontName(int first, int last, const std::string& name) {
     m_document.Range(first, last).Font().setName(name);
+}
+
+void AutomationEditor::setCellText(int row, int column, const std::string& text) {
+    cell(row, column).setText(text);
+}
+
+void AutomationEditor::setCellFont(int row, int column, const FontChange& font) {
+    apply(cell(row, column).Font(), font);
 }
 
 int AutomationEditor::shapeCount() {

@@ -18,6 +18,9 @@ public:
     void setSingleSpacingWithLinesBefore(int paragraph, double lines) override;
     void setRangeFontName(int first, int last, const std::string& name) override;
 
+    void setCellText(int row, int column, const std::string& text) override;
+    void setCellFont(int row, int column, const FontChange& font) override;
+
     int shapeCount() override;
     void setShapeName(int shape, const std::string& name) override;
     void setShapeText(int shape, const std::string& text) override;
@@ -32,6 +35,7 @@ public:
 private:
     automation::Range paragraph(int n) const;
     automation::Range shapeText(int shape) const;
+    automation::Range cell(int row, int column) const;
 
     automation::Document m_document;
 };

@@ -49,6 +49,11 @@ public:
     // The font name of the characters a to b, counted from the start of the document.
     virtual void setRangeFontName(int first, int last, const std::string& name) = 0;
 
+    // The cell (row, column) of the document's first table, counted from 1: its text, which replaces
+    // what the cell holds, and the format of its characters.
+    virtual void setCellText(int row, int column, const std::string& text) = 0;
+    virtual void setCellFont(int row, int column, const FontChange& font) = 0;
+
     virtual int shapeCount() = 0;
     virtual void setShapeName(int shape, const std::string& name) = 0;
     virtual void setShapeText(int shape, const std::string& text) = 0;

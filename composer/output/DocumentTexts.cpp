@@ -48,26 +48,28 @@ std::string IssueDateText(int year, int month, int day) {
            "日印发";
 }
 
-std::string FormatDateLine(DocumentStyle style, const DateFields& date, const std::string& authority,
-                           const std::vector<std::string>& extraLines) {
+std::string FormatDateLine(DocumentStyle style, const DateFields& date,
+                           const std::vector<std::string>& partyLinesAbove) {
     if (style == DocumentStyle::Administrative)
         return date.year + date.month + date.day;
-    std::string line = authority + "\r";
-    for (const std::string& extra : extraLines)
-        line += extra + "\r";
+    std::string line;
+    for (const std::string& above : partyLinesAbove)
+        line += above + "\r";
     return line + ChineseYearToDigits(date.year) + ChineseMonthToDigits(date.month) +
            ChineseDayToDigits(date.day);
 }
 
-std::optional<AttachmentBlock> attachmentBlock(const std::vector<std::string>& attachments) {
+std::optional<AttachmentBlock> attachmentBlock(const std::vector<std::string>& attachments,
+                                               AttachmentListLead lead) {
     if (attachments.empty())
         return std::nullopt;
     if (attachments.size() == 1)
         return AttachmentBlock{-5, {AttachmentLabel + attachments[0] + "\r\r"}};
     AttachmentBlock block{-6, {}};
+    const char* blankLine = lead == AttachmentListLead::BlankLine ? "\r" : "";
     for (std::size_t i = attachments.size(); i-- > 0;) {
         if (i == 0)
-            block.insertions.push_back("\r" + std::string(AttachmentLabel) + attachments[0] + "\r");
+            block.insertions.push_back(blankLine + std::string(AttachmentLabel) + attachments[0] + "\r");
         else
             block.insertions.push_back(AttachmentContinuation + attachments[i] + "\r");
     }

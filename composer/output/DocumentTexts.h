@@ -41,14 +41,15 @@ IssueLine FormatIssueLine(const std::string& name, DocumentStyle style, const st
 std::string IssueDateText(int year, int month, int day);
 
 // FormatDateLine: administrative style joins the three combo texts as they stand; party style gives the
-// authority, a line break, any extra lines (each followed by a break), and the date in Arabic digits.
+// form's lines above the date (the authority, a joint form's placeholders, or none), each followed by a
+// line break, and then the date in Arabic digits.
 struct DateFields {
     std::string year;
     std::string month;
     std::string day;
 };
-std::string FormatDateLine(DocumentStyle style, const DateFields& date, const std::string& authority,
-                           const std::vector<std::string>& extraLines = {});
+std::string FormatDateLine(DocumentStyle style, const DateFields& date,
+                           const std::vector<std::string>& partyLinesAbove);
 
 // InsertAttachmentBlock: the first-line indent of the slot paragraph and the texts to insert in front
 // of it, in the order of insertion (the last attachment first). Nothing for no attachments.
@@ -56,7 +57,10 @@ struct AttachmentBlock {
     double firstLineIndent = 0; // characters, negative is hanging
     std::vector<std::string> insertions;
 };
-std::optional<AttachmentBlock> attachmentBlock(const std::vector<std::string>& attachments);
+// The model starts a list of several attachments with a blank line; other forms start it at once.
+enum class AttachmentListLead { BlankLine, None };
+std::optional<AttachmentBlock> attachmentBlock(const std::vector<std::string>& attachments,
+                                               AttachmentListLead lead = AttachmentListLead::BlankLine);
 
 // AddAttachment: the attachments memo after adding one name; numbering starts with the second.
 std::string withAttachmentAdded(const std::string& memoText, const std::string& name);
@@ -79,6 +83,9 @@ inline constexpr const char* IssueNumber = "[此处输入期号]";
 inline constexpr const char* Heading = "[此处输入标题]";
 inline constexpr const char* Addressees = "[此处输入发往单位]";
 std::string jointSigner(int n); // "[签发人1]", "[签发人2]", "[签发人3]"
+// The joint authorities after the first, in the masthead and in party-style date lines.
+inline constexpr const char* SecondAuthority = "发文机关二";
+inline constexpr const char* ThirdAuthority = "发文机关三";
 } // namespace placeholder
 
 } // namespace composer

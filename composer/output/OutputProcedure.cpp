@@ -2,6 +2,7 @@
 
 #include "composer/core/ProcessPaths.h"
 #include "composer/core/SerialMemory.h"
+#include "composer/core/ShowMessage.h"
 #include "composer/output/TemplateCheck.h"
 #include "composer/output/UnopenedDocuments.h"
 #include "platform/ini/IniFile.h"
@@ -113,8 +114,8 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
     const SlotMap& rows = wps ? (copyToVariant ? plan.wpsRowsWithCopyTo : plan.wpsRows) : plan.wordRows;
 
     std::unique_ptr<OutputHost> host = hostFactory()();
-    DocumentEditor& document = host->open(values.host, templateName, values.profile);
     try {
+        DocumentEditor& document = host->open(values.host, templateName, values.profile);
         for (const SlotRow& row : rows)
             row(values, document);
     } catch (const TemplateDamaged& damaged) {
@@ -125,6 +126,10 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
         reportUnopenedDocuments();
         ui::Application::current().terminate();
         return;
+    } catch (const std::exception& failure) {
+        if (wps || plan.wordFailures == WordFailures::Propagate)
+            throw;
+        showMessage(failure.what());
     }
     host->release();
     // A document that no word processor could show stays in the drafts folder; the form stays on

@@ -22,6 +22,12 @@ namespace composer {
 inline constexpr const char* OutputCaptionWord = "输出到Word >>";
 inline constexpr const char* OutputCaptionWps = "输出到Wps >>";
 
+// How the Word copy of a form meets a failure between attaching to the word processor and letting go
+// of it: the failure stops the run and reaches the program's report, the form staying as it is; or the
+// form shows the failure's message itself, lets go of the word processor and minimises as after a run
+// (the document stays half made). The WPS copy always lets the failure through.
+enum class WordFailures { Propagate, ShowAndRelease };
+
 // What one form gives the shared procedure: its templates and slot maps per host. The WPS copy may
 // take another template when the copy-to field is filled.
 struct OutputPlan {
@@ -31,6 +37,7 @@ struct OutputPlan {
     std::string wpsTemplateWithCopyTo; // empty: wpsTemplate
     SlotMap wpsRows;
     SlotMap wpsRowsWithCopyTo;
+    WordFailures wordFailures = WordFailures::Propagate;
 };
 
 // The word processor that output runs use; tests put their own in.

@@ -79,17 +79,22 @@ SlotRow noteLine(int paragraph) {
     };
 }
 
-SlotRow dateLine(int paragraph, bool bodyFontFirst) {
+SlotRow dateLine(int paragraph, bool bodyFontFirst, PartyDateLead lead) {
     return [=](const OutputValues& v, DocumentEditor& doc) {
         if (bodyFontFirst && administrative(v))
             doc.setFont(paragraph, FontChange::named(v.profile.zwzt));
-        doc.insertBefore(paragraph, FormatDateLine(v.style, v.date, v.profile.section));
+        std::vector<std::string> above;
+        if (lead != PartyDateLead::None)
+            above.push_back(v.profile.section);
+        if (lead == PartyDateLead::TwoAuthorities)
+            above.push_back(placeholder::SecondAuthority);
+        doc.insertBefore(paragraph, FormatDateLine(v.style, v.date, above));
     };
 }
 
-SlotRow attachmentBlock(int paragraph) {
-    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
-        auto block = composer::attachmentBlock(v.attachments);
+SlotRow attachmentBlock(int paragraph, AttachmentListLead lead) {
+    return [paragraph, lead](const OutputValues& v, DocumentEditor& doc) {
+        auto block = composer::attachmentBlock(v.attachments, lead);
         if (!block)
             return;
         doc.setFirstLineIndentChars(paragraph, block->firstLineIndent);
@@ -104,19 +109,29 @@ SlotRow bodyText(int paragraph) {
     };
 }
 
-SlotRow recipientsLine(int paragraph) {
-    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
-        doc.insertBefore(paragraph, "\r" + v.recipients + "：");
+SlotRow blankLine(int paragraph) {
+    return [paragraph](const OutputValues&, DocumentEditor& doc) { doc.insertBefore(paragraph, "\r"); };
+}
+
+SlotRow recipientsLine(int paragraph, RecipientsLead lead) {
+    return [paragraph, lead](const OutputValues& v, DocumentEditor& doc) {
+        doc.insertBefore(paragraph, (lead == RecipientsLead::BlankLine ? "\r" : "") + v.recipients + "：");
     };
 }
 
-SlotRow titleLine(int paragraph) {
-    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
-        doc.insertAfter(paragraph, v.title);
-        FontChange title = FontChange::named(v.profile.btzt);
-        title.size = text::toInteger(v.profile.btsize);
-        doc.setFont(paragraph + 1, title);
-        doc.setAlignment(paragraph + 1, Alignment::Center);
+SlotRow titleLine(int paragraph, TitlePlace place) {
+    return [paragraph, place](const OutputValues& v, DocumentEditor& doc) {
+        int title = paragraph;
+        if (place == TitlePlace::BehindSlot) {
+            doc.insertAfter(paragraph, v.title);
+            ++title;
+        } else {
+            doc.insertBefore(paragraph, v.title);
+        }
+        FontChange font = FontChange::named(v.profile.btzt);
+        font.size = text::toInteger(v.profile.btsize);
+        doc.setFont(title, font);
+        doc.setAlignment(title, Alignment::Center);
     };
 }
 

@@ -16,6 +16,12 @@ namespace composer {
 using SlotRow = std::function<void(const OutputValues&, DocumentEditor&)>;
 using SlotMap = std::vector<SlotRow>;
 
+// The rows of `head`, then those of `tail`: a host's own rows joined to the rows the hosts share.
+inline SlotMap joined(SlotMap head, const SlotMap& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
 // The characters [first, last) that the subject label "主题词：" occupies in each style.
 struct LabelOffsets {
     std::pair<int, int> administrative;
@@ -52,16 +58,22 @@ SlotRow subjectLine(int paragraph, LabelOffsets label);
 // The note "（…）" above the slot; nothing without a note.
 SlotRow noteLine(int paragraph);
 // The signing date (FormatDateLine); `bodyFontFirst` sets the body font on the slot first in
-// administrative style.
-SlotRow dateLine(int paragraph, bool bodyFontFirst = false);
-// InsertAttachmentBlock.
-SlotRow attachmentBlock(int paragraph);
+// administrative style. In party style the date stands under the authority (the model), under the
+// authority and the second authority's placeholder (two authorities), or alone.
+enum class PartyDateLead { Authority, TwoAuthorities, None };
+SlotRow dateLine(int paragraph, bool bodyFontFirst = false, PartyDateLead lead = PartyDateLead::Authority);
+// InsertAttachmentBlock, with or without the blank line in front of a list of several.
+SlotRow attachmentBlock(int paragraph, AttachmentListLead lead = AttachmentListLead::BlankLine);
 // The body's lines above the slot.
 SlotRow bodyText(int paragraph);
-// A blank line, then the main recipients followed by "：".
-SlotRow recipientsLine(int paragraph);
-// The title behind the slot, in the title font and size, centred.
-SlotRow titleLine(int paragraph);
+// An empty paragraph in front of the slot, always.
+SlotRow blankLine(int paragraph);
+// The main recipients followed by "：", after a blank line of their own or in the template's line.
+enum class RecipientsLead { BlankLine, None };
+SlotRow recipientsLine(int paragraph, RecipientsLead lead = RecipientsLead::BlankLine);
+// The title in the title font and size, centred: in the paragraph behind the slot, or in the slot.
+enum class TitlePlace { BehindSlot, InSlot };
+SlotRow titleLine(int paragraph, TitlePlace place = TitlePlace::BehindSlot);
 // abbreviation〔year〕serial号, centred.
 SlotRow documentNumber(int paragraph);
 // The secrecy and urgency marks, right-aligned in 黑体.

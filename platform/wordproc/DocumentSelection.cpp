@@ -225,6 +225,11 @@ int DocumentSelection::mainPosition() const {
 
 int DocumentSelection::information(SelectionInfo what) const {
     int position = mainPosition();
+    // A selection whose active end is its end stands on its last character, not on the one after it:
+    // a selected table cell is on the page of its own mark, even when the next cell starts a page.
+    const Span& selected = span();
+    if (selected.story.kind == StoryKind::Main && !m_activeAtStart && selected.end > selected.start)
+        position = selected.end - 1;
     LaidOut layout = layOutMainText(m_model);
     if (layout.lines.empty())
         throw Error("文档没有段落。");

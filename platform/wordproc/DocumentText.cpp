@@ -66,7 +66,7 @@ std::string DocumentText::text(const Span& span) const {
         result += inlineText(entry->node, from, std::min(to, entry->textLength));
         if (to > entry->textLength)
             result += entry->mark == MarkKind::CellEnd ? "\r\a" : "\r";
-        for (int row = 0; row < entry->trailer && to > entry->textLength + 1 + row; ++row)
+        for (int extra = 0; extra < entry->trailer && to > entry->textLength + 1 + extra; ++extra)
             result += "\r\a";
     }
     return result;

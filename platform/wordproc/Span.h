@@ -19,8 +19,9 @@ struct Span {
     int end = 0;
 };
 
-// How the hosts count characters across tables: both count one character for each row end; WPS counts
-// one more at the end of each table.
+// How the hosts count characters across tables: both count a table as the paragraph marks of its cells
+// (so that a paragraph's position follows from its number and the text in front of it); WPS counts one
+// character more at the end of each table.
 enum class Flavour { Word, Wps };
 
 } // namespace wordproc

@@ -53,6 +53,8 @@ private:
         }
     }
 
+    // A table counts its cells' paragraph marks, as the paragraphs count its cells; WPS counts one
+    // character more at its end, which every character offset behind a table shows.
     void table(pugi::xml_node node) {
         for (pugi::xml_node row : node.children("w:tr")) {
             for (pugi::xml_node cell : row.children("w:tc")) {
@@ -61,7 +63,6 @@ private:
                 if (m_index.paragraphs.size() > before)
                     m_index.paragraphs.back().mark = MarkKind::CellEnd;
             }
-            trailer();
         }
         if (m_flavour == Flavour::Wps)
             trailer();

@@ -17,7 +17,7 @@ struct ParagraphEntry {
     pugi::xml_node node; // w:p
     int start = 0;       // position of its first character
     int textLength = 0;  // characters before its mark
-    int trailer = 0;     // characters counted behind its mark: row ends, and table ends in WPS
+    int trailer = 0;     // characters counted behind its mark: a table's end in WPS
     MarkKind mark = MarkKind::Plain;
 
     int markPosition() const { return start + textLength; }

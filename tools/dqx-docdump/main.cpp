@@ -1,7 +1,10 @@
 // Prints what a document holds, as the word processor reads it:
 //   P<n> <alignment> | {<East Asian font> <size> <width %>[ bold]}<text>{...}<text>
 //   S<n> <name> | <alignment> {<font>...}<text of its box>
-// A new {...} starts where the characters' format changes; paragraph marks and cell ends are left out.
+// and with --cells, after them, every cell of every table of the main text:
+//   T<t> <row>.<column> <alignment> | {<font>...}<text>
+// A new {...} starts where the characters' format changes; paragraph marks and cell ends are left out
+// (inside a cell a paragraph mark shows as "/").
 
 #include "platform/automation/Application.h"
 #include "platform/automation/Automation.h"
@@ -10,9 +13,12 @@
 #include "platform/automation/Paragraphs.h"
 #include "platform/automation/Range.h"
 #include "platform/automation/Shapes.h"
+#include "platform/automation/Tables.h"
 
 #include <iostream>
+#include <optional>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -37,24 +43,50 @@ std::string fontOf(const automation::Range& range) {
     return out.str();
 }
 
-// The paragraph's characters in stretches of one format; an empty paragraph shows its mark's format.
-std::string formattedText(const automation::Document& doc, const automation::Range& paragraph) {
-    int start = paragraph.start();
-    int end = paragraph.end();
+// The characters of a paragraph or a cell in stretches of one format, up to its last mark; an empty one
+// shows its mark's format.
+std::string formattedText(const automation::Document& doc, const automation::Range& range) {
+    int start = range.start();
+    int end = range.end();
     std::string out;
     std::string current;
     for (int i = start; i < end; ++i) {
         automation::Range character = doc.Range(i, i + 1);
         std::string text = character.text();
-        if (text == "\r" || text == "\a" || text == "\r\a")
+        if (text == "\a" || text == "\r\a" || (text == "\r" && i + 1 == end))
             break;
+        if (text == "\r") {
+            out += '/';
+            continue;
+        }
         std::string format = fontOf(character);
         if (format != current)
             out += format;
         current = format;
         out += text;
     }
-    return current.empty() ? fontOf(paragraph) : out;
+    return current.empty() ? fontOf(range) : out;
+}
+
+// Every cell, row by row; a row ends where asking for its next cell fails.
+void dumpCells(const automation::Document& doc) {
+    automation::Tables tables = doc.Tables();
+    for (int t = 1; t <= tables.Count(); ++t) {
+        automation::Table table = tables.Item(t);
+        for (int row = 1; row <= table.rowCount(); ++row) {
+            for (int column = 1;; ++column) {
+                std::optional<automation::Range> cell;
+                try {
+                    cell = table.Cell(row, column).Range();
+                } catch (const automation::Error&) {
+                    break;
+                }
+                std::cout << 'T' << t << ' ' << row << '.' << column << ' '
+                          << cell->ParagraphFormat().alignment() << " | " << formattedText(doc, *cell)
+                          << '\n';
+            }
+        }
+    }
 }
 
 void dump(const automation::Document& doc) {
@@ -82,14 +114,17 @@ void dump(const automation::Document& doc) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: dqx-docdump DOCUMENT.docx\n";
+    bool cells = argc == 3 && std::string_view(argv[1]) == "--cells";
+    if (argc != 2 && !cells) {
+        std::cerr << "usage: dqx-docdump [--cells] DOCUMENT.docx\n";
         return 2;
     }
     try {
         automation::Application word = automation::CreateObject("word.Application");
-        automation::Document doc = word.Documents().Open(argv[1]);
+        automation::Document doc = word.Documents().Open(argv[argc - 1]);
         dump(doc);
+        if (cells)
+            dumpCells(doc);
         doc.Close();
     } catch (const std::exception& error) {
         std::cerr << "dqx-docdump: " << error.what() << '\n';

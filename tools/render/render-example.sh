@@ -17,6 +17,14 @@ party           downgoing  party_word.script           party           2026-01-0
 wps             downgoing  wps_both_templates.script   wps             2026-11-20
 short           downgoing  word_short_notice.script    administrative  2026-12-09
 long            downgoing  word_long_body.script       administrative  2026-12-09
+joint2                joint      two_word_administrative.script    word_administrative  2026-12-09
+joint2-party          joint      two_word_party.script             word_party           2026-01-05
+joint2-wps            joint      two_wps.script                    wps                  2026-11-20
+joint2-wps-party      joint      two_wps_party.script              wps_party            2026-03-15
+joint3                joint      three_word_administrative.script  word_administrative  2026-12-09
+joint3-party          joint      three_word_party.script           word_party           2026-01-05
+joint3-wps            joint      three_wps.script                  wps                  2026-11-20
+joint3-wps-party      joint      three_wps_party.script            wps_party            2026-03-15
 TABLE
 }
 

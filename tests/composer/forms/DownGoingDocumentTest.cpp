@@ -4,12 +4,17 @@
 
 #include "composer/core/ProcessPaths.h"
 #include "composer/forms/TForm2.h"
+#include "composer/forms/TForm9.h"
 #include "composer/output/UnopenedDocuments.h"
 #include "platform/automation/Application.h"
+#include "platform/automation/Automation.h"
 #include "platform/automation/Font.h"
 #include "platform/automation/Paragraphs.h"
 #include "platform/automation/Range.h"
 #include "platform/automation/Shapes.h"
+#include "platform/automation/Tables.h"
+#include "platform/clock/SystemClock.h"
+#include "platform/ini/IniFile.h"
 #include "platform/shell/DesktopOpener.h"
 #include "platform/wordproc/HandOff.h"
 #include "tests/composer/forms/DownGoingFixture.h"
@@ -127,4 +132,25 @@ TEST_F(DownGoingDocument, ADocumentThatNoWordProcessorShowsIsNamedToTheUserAndTh
     EXPECT_EQ(asked, (std::vector<std::vector<std::string>>{{"xdg-open", drafts[0]},
                                                             {"libreoffice", "--writer", drafts[0]}}));
     EXPECT_EQ(form.windowState(), ui::WindowState::Normal) << "the user is not left without a window";
+}
+
+// The joint forms' Word copy reports a failure itself: the word processor keeps the half made document,
+// which is handed over like a finished one, and the form is minimised.
+TEST_F(DownGoingDocument, AJointFormHandsOverTheHalfMadeDocumentOfAFailedRun) {
+    paths().TemplateFolder = DQX_BUILT_TEMPLATES;
+    profile("btsize", "二号");
+    TForm9& form = ui::createForm<TForm9>(nullptr);
+    form.Edit10.setText("30");
+    user([&] { form.Button5.click(); });
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("'二号' is not a valid integer value"), std::string::npos) << messages[0];
+    EXPECT_EQ(form.windowState(), ui::WindowState::Minimised);
+    ASSERT_EQ(drafts.size(), 1u);
+    automation::Document doc = automation::CreateObject("word.Application").Documents().Open(drafts.back());
+    // Filled from the printing block up to the title, whose size failed; nothing above it.
+    EXPECT_EQ(text(doc, 17), "[此处输入文件标题]");
+    EXPECT_EQ(text(doc, 14), "");
+    EXPECT_EQ(doc.Tables().Item(1).Cell(1, 1).Range().text(), "\r\a");
+    std::string printing = doc.Tables().Item(2).Cell(2, 1).Range().text();
+    EXPECT_NE(printing.find("2026年12月9日印发\r（共印30份）"), std::string::npos) << printing;
 }

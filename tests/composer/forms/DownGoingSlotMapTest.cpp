@@ -5,58 +5,20 @@
 #include "composer/output/OutputProcedure.h"
 #include "composer/output/TemplateCheck.h"
 #include "platform/text/Convert.h"
-#include "tests/composer/forms/RecordingEditor.h"
+#include "tests/composer/forms/SlotMapSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace composer;
-using testsupport::RecordingEditor;
-using Log = std::vector<std::string>;
+using namespace testsupport;
 
 namespace {
-
-OutputValues filledValues(DocumentStyle style) {
-    OutputValues v;
-    v.profile.section = "某某市人民政府";
-    v.profile.name = "某某市人民政府办公室";
-    v.profile.fontsize = "55";
-    v.profile.fontbl = "60";
-    v.profile.fwzt = "标准公文_小标宋";
-    v.profile.xz = style == DocumentStyle::Administrative;
-    v.style = style;
-    v.abbreviation = "某府";
-    v.numberYear = "2026";
-    v.serial = "12";
-    v.level = "机密";
-    v.mark = "★一年";
-    v.urgency = "特  急";
-    v.title = "关于做好冬季安全生产工作的通知";
-    v.recipients = "各区县人民政府";
-    v.body = "第一段\r第二段";
-    v.subject = "安全生产 通知";
-    v.copyTo = "市委办公室";
-    v.copies = "100";
-    v.note = "此件公开发布";
-    v.date = {"二○二六年", "十二月", "九日"};
-    v.attachments = {"通知.doc"};
-    v.issueLine = FormatIssueLine(v.profile.name, style, " 2026年12月9日印发");
-    return v;
-}
 
 // The size check reads the templates this build made.
 class DownGoingSlotMap : public testing::Test {
 protected:
     void SetUp() override { paths().TemplateFolder = DQX_BUILT_TEMPLATES; }
 };
-
-Log run(const SlotMap& rows, const OutputValues& v, int shapes) {
-    RecordingEditor editor(shapes);
-    for (const SlotRow& row : rows)
-        row(v, editor);
-    return editor.log;
-}
-
-const std::string AdminIssueLine = "某某市人民政府办公室            " + std::string(" 2026年12月9日印发");
 
 } // namespace
 
@@ -66,7 +28,7 @@ TEST_F(DownGoingSlotMap, WordCopyFillsEverySlotBottomUp) {
     Log expected = {
         "after 19 |（共印100份）",
         "align 20 2",
-        "before 19 " + AdminIssueLine,
+        "before 19 " + FilledIssueLine,
         "before 19 |",
         "before 19 抄送：市委办公室。",
         "font 19 scaling=100",
@@ -116,7 +78,7 @@ TEST_F(DownGoingSlotMap, EmptyOptionalFieldsWriteNothing) {
         EXPECT_EQ(line.find("before 16"), std::string::npos) << line;
         EXPECT_EQ(line.find("indent"), std::string::npos) << line;
     }
-    EXPECT_EQ(log.front(), "before 19 " + AdminIssueLine);
+    EXPECT_EQ(log.front(), "before 19 " + FilledIssueLine);
 }
 
 TEST_F(DownGoingSlotMap, PartyStyleUsesItsLabelDateAndShapeNames) {
@@ -149,7 +111,7 @@ TEST_F(DownGoingSlotMap, WpsWithoutCopyToDrawsTheZeroLineAndAnchorsTheMastheadTo
     for (const SlotRow& row : TForm2::outputPlan().wpsRows)
         row(v, editor);
     Log head(editor.log.begin(), editor.log.begin() + 4);
-    EXPECT_EQ(head, (Log{"after 19 |（共印100份）", "align 20 2", "before 19 " + AdminIssueLine, "line"}));
+    EXPECT_EQ(head, (Log{"after 19 |（共印100份）", "align 20 2", "before 19 " + FilledIssueLine, "line"}));
     EXPECT_EQ(editor.with("shape 5"),
               (Log{"shape 5 text 某某市人民政府文件",
                    "shape 5 font name=标准公文_小标宋 size=55 scaling=60 bold=0 color=255", "shape 5 align 4",
@@ -163,7 +125,7 @@ TEST_F(DownGoingSlotMap, WpsWithCopyToFillsTheTemplatesOwnCopyToParagraph) {
     OutputValues v = filledValues(DocumentStyle::Administrative);
     Log log = run(TForm2::outputPlan().wpsRowsWithCopyTo, v, 5);
     Log head(log.begin(), log.begin() + 6);
-    EXPECT_EQ(head, (Log{"after 20 |（共印100份）", "align 21 2", "before 20   " + AdminIssueLine,
+    EXPECT_EQ(head, (Log{"after 20 |（共印100份）", "align 21 2", "before 20   " + FilledIssueLine,
                          "align 20 0", "before 19 抄送：市委办公室。", "font 19 scaling=100"}));
     RecordingEditor editor(5);
     for (const SlotRow& row : TForm2::outputPlan().wpsRowsWithCopyTo)

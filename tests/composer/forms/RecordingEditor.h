@@ -28,6 +28,12 @@ public:
     void setRangeFontName(int a, int b, const std::string& name) override {
         add("range " + n(a) + "-" + n(b) + " " + name);
     }
+    void setCellText(int r, int c, const std::string& text) override {
+        add("cell " + n(r) + "," + n(c) + " text " + text);
+    }
+    void setCellFont(int r, int c, const composer::FontChange& f) override {
+        add("cell " + n(r) + "," + n(c) + " font" + font(f));
+    }
     int shapeCount() override { return m_shapes; }
     void setShapeName(int s, const std::string& name) override { add("shape " + n(s) + " name " + name); }
     void setShapeText(int s, const std::string& text) override { add("shape " + n(s) + " text " + text); }

@@ -79,12 +79,13 @@ TEST(IssueDateText, KeepsTheSameWidth) {
 
 TEST(DateLine, BothStyles) {
     DateFields date{"二○一三年", "五月", "八日"};
-    EXPECT_EQ(FormatDateLine(DocumentStyle::Administrative, date, "某党委"), "二○一三年五月八日");
-    EXPECT_EQ(FormatDateLine(DocumentStyle::Party, date, "某党委"), "某党委\r2013年5月8日");
-    EXPECT_EQ(FormatDateLine(DocumentStyle::Party, date, "甲", {"发文机关二"}),
+    EXPECT_EQ(FormatDateLine(DocumentStyle::Administrative, date, {"某党委"}), "二○一三年五月八日");
+    EXPECT_EQ(FormatDateLine(DocumentStyle::Party, date, {"某党委"}), "某党委\r2013年5月8日");
+    EXPECT_EQ(FormatDateLine(DocumentStyle::Party, date, {"甲", "发文机关二"}),
               "甲\r发文机关二\r2013年5月8日");
+    EXPECT_EQ(FormatDateLine(DocumentStyle::Party, date, {}), "2013年5月8日");
     DateFields typed{"2013年", "十三月", "二十日"};
-    EXPECT_EQ(FormatDateLine(DocumentStyle::Party, typed, "P"), "P\r2013年十三月20日");
+    EXPECT_EQ(FormatDateLine(DocumentStyle::Party, typed, {"P"}), "P\r2013年十三月20日");
 }
 
 TEST(AttachmentBlock, NoneOneAndSeveral) {
@@ -101,6 +102,13 @@ TEST(AttachmentBlock, NoneOneAndSeveral) {
     // Inserted in this order in front of one slot, they read: CR, label + first, second, third.
     EXPECT_EQ(three->insertions,
               (std::vector<std::string>{"          3．丙\r", "          2．乙\r", "\r    附件：1．甲\r"}));
+
+    // Without the lead the label stands on the slot's first line; a single attachment is the same.
+    auto two = attachmentBlock({"1．甲", "2．乙"}, AttachmentListLead::None);
+    ASSERT_TRUE(two);
+    EXPECT_EQ(two->firstLineIndent, -6);
+    EXPECT_EQ(two->insertions, (std::vector<std::string>{"          2．乙\r", "    附件：1．甲\r"}));
+    EXPECT_EQ(attachmentBlock({"通知.doc"}, AttachmentListLead::None)->insertions, one->insertions);
 }
 
 TEST(AttachmentList, NumberingStartsWithTheSecond) {

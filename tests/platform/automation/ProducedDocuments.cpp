@@ -33,7 +33,7 @@ void fillSlots(const automation::Document& doc) {
     slot(29).Font().setScaling(100);
     slot(27).InsertAfter("主题词：公文 通知");
     slot(28).Font().setName("标准公文_小标宋");
-    doc.Range(88, 92).Font().setName("黑体");
+    doc.Range(86, 90).Font().setName("黑体");
     slot(26).InsertBefore("    （此件公开发布）\r");
     slot(25).InsertBefore("二○二六年三月九日");
     slot(24).ParagraphFormat().setCharacterUnitFirstLineIndent(-6);
