@@ -1,6 +1,8 @@
 #include "composer/forms/DocumentFormCatalog.h"
 
+#include "composer/forms/TForm11.h"
 #include "composer/forms/TForm2.h"
+#include "composer/forms/TForm4.h"
 #include "composer/windows/TForm1.h"
 
 #include <array>
@@ -14,8 +16,10 @@ template <class T> void openForm(TForm1& chooser) {
     chooser.OpenForm<T>();
 }
 
-constexpr std::array<std::pair<std::string_view, void (*)(TForm1&)>, 1> Forms = {{
+constexpr std::array<std::pair<std::string_view, void (*)(TForm1&)>, 3> Forms = {{
     {"TForm2", openForm<TForm2>},
+    {"TForm4", openForm<TForm4>},
+    {"TForm11", openForm<TForm11>},
 }};
 
 bool open(TForm1& chooser, std::string_view formClass) {

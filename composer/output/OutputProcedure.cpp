@@ -2,6 +2,7 @@
 
 #include "composer/core/ProcessPaths.h"
 #include "composer/core/SerialMemory.h"
+#include "composer/core/ShowMessage.h"
 #include "composer/output/TemplateCheck.h"
 #include "platform/ini/IniFile.h"
 #include "platform/text/Lines.h"
@@ -26,6 +27,12 @@ std::string textOf(const ui::TextControl* control) {
     return control ? control->text() : std::string();
 }
 
+// FillPlaceholders for a field whose placeholder the form chooses; without one the text stays as it is.
+std::string filled(const ui::TextControl* control, const char* placeholder) {
+    std::string text = textOf(control);
+    return placeholder ? orPlaceholder(text, placeholder) : text;
+}
+
 std::string joinedWithCr(const std::vector<std::string>& lines) {
     std::string joined;
     for (std::size_t i = 0; i < lines.size(); ++i)
@@ -43,6 +50,8 @@ AuthorityProfile loadProfileAndRememberSerial(const DocumentFields& f) {
     }
     if (f.abbreviation && f.serial)
         RememberSerial(paths().IniPath, SerialSection, f.abbreviation->text(), f.serial->text());
+    if (f.leftPart && f.serial)
+        RememberSerial(paths().IniPath, LeftSerialSection, f.leftPart->text(), f.serial->text());
     return profile;
 }
 
@@ -72,7 +81,7 @@ void setOutputHostFactory(OutputHostFactory factory) {
     hostFactory() = std::move(factory);
 }
 
-OutputValues prepareOutput(const DocumentFields& f) {
+OutputValues prepareOutput(const DocumentFields& f, const FieldPlaceholders& placeholders) {
     OutputValues v;
     SecrecyMark secrecy = FormatSecrecyMark(textOf(f.level), textOf(f.period));
     if (f.level && secrecy.level != f.level->text())
@@ -87,15 +96,18 @@ OutputValues prepareOutput(const DocumentFields& f) {
     v.host = f.output && f.output->caption() == OutputCaptionWps ? HostKind::Wps : HostKind::Word;
     v.abbreviation = textOf(f.abbreviation);
     v.numberYear = textOf(f.numberYear);
-    v.serial = textOf(f.serial);
+    v.serial = filled(f.serial, placeholders.serial);
+    v.leftPart = textOf(f.leftPart);
+    v.rightPart = textOf(f.rightPart);
     v.urgency = textOf(f.urgency);
-    v.title = orPlaceholder(textOf(f.title), placeholder::Title);
+    v.title = filled(f.title, placeholders.title);
     v.recipients = orPlaceholder(textOf(f.recipients), placeholder::Recipients);
     v.body = orPlaceholder(joinedWithCr(text::splitLines(textOf(f.body))), placeholder::Body);
     v.subject = orPlaceholder(textOf(f.subject), placeholder::Subject);
     v.copyTo = textOf(f.copyTo);
     v.copies = textOf(f.copies);
     v.note = textOf(f.note);
+    v.units = joinedWithCr(text::splitLines(textOf(f.units)));
     v.date = {textOf(f.dateYear), textOf(f.dateMonth), textOf(f.dateDay)};
     if (f.attachments)
         v.attachments = f.attachments->lines();
@@ -109,7 +121,7 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
         return;
     RunningFlag guard(running);
 
-    OutputValues values = prepareOutput(fields);
+    OutputValues values = prepareOutput(fields, plan.placeholders);
     bool wps = values.host == HostKind::Wps;
     bool copyToVariant = wps && !values.copyTo.empty() && !plan.wpsTemplateWithCopyTo.empty();
     const std::string& templateName =
@@ -117,14 +129,19 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
     const SlotMap& rows = wps ? (copyToVariant ? plan.wpsRowsWithCopyTo : plan.wpsRows) : plan.wordRows;
 
     std::unique_ptr<OutputHost> host = hostFactory()();
-    DocumentEditor& document = host->open(values.host, templateName, values.profile);
     try {
+        DocumentEditor& document = host->open(values.host, templateName, values.profile);
         for (const SlotRow& row : rows)
             row(values, document);
     } catch (const TemplateDamaged& damaged) {
         ui::messageBox(damaged.what(), ui::Application::current().title(), ui::MessageButtons::Ok);
         ui::Application::current().terminate();
         return;
+    } catch (const std::exception& failure) {
+        if (wps || plan.wordFailures == HostFailures::Reported)
+            throw;
+        // The document stays as far as it was made; the form goes on as after a run.
+        showMessage(failure.what());
     }
     host->release();
     form.setWindowState(ui::WindowState::Minimised);

@@ -22,6 +22,17 @@ namespace composer {
 inline constexpr const char* OutputCaptionWord = "输出到Word >>";
 inline constexpr const char* OutputCaptionWps = "输出到Wps >>";
 
+// FillPlaceholders of the fields whose placeholder differs between forms; null: the field has none.
+struct FieldPlaceholders {
+    const char* title = placeholder::Title;
+    const char* serial = nullptr;
+};
+
+// What happens when the word processor or a value fails between AttachHost and ReleaseHost: the
+// application's report, the run stopping where it failed; or the failure's message in a plain message
+// box, after which the word processor is let go and the form minimised as after a run.
+enum class HostFailures { Reported, ShownAndReleased };
+
 // What one form gives the shared procedure: its templates and slot maps per host. The WPS copy may
 // take another template when the copy-to field is filled.
 struct OutputPlan {
@@ -31,6 +42,8 @@ struct OutputPlan {
     std::string wpsTemplateWithCopyTo; // empty: wpsTemplate
     SlotMap wpsRows;
     SlotMap wpsRowsWithCopyTo;
+    FieldPlaceholders placeholders;
+    HostFailures wordFailures = HostFailures::Reported;
 };
 
 // The word processor that output runs use; tests put their own in.
@@ -41,8 +54,9 @@ void setOutputHostFactory(OutputHostFactory factory);
 void TrimBodyLines(ui::Memo& body);
 
 // Reads the form's fields and the profile into the values the slot rows use; widens a bare secrecy
-// level in the level combo (FormatSecrecyMark) and remembers the serial (RememberSerial).
-OutputValues prepareOutput(const DocumentFields& fields);
+// level in the level combo (FormatSecrecyMark) and remembers the serial (RememberSerial) under the
+// abbreviation or the left number part.
+OutputValues prepareOutput(const DocumentFields& fields, const FieldPlaceholders& placeholders = {});
 
 // The whole run. A damaged template set ends the program after its message.
 void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPlan& plan);

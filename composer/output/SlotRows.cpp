@@ -98,9 +98,9 @@ SlotRow attachmentBlock(int paragraph) {
     };
 }
 
-SlotRow bodyText(int paragraph) {
-    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
-        doc.insertBefore(paragraph, v.body + "\r");
+SlotRow bodyText(int paragraph, BodyEnd end) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        doc.insertBefore(paragraph, end == BodyEnd::OwnParagraph ? v.body + "\r" : v.body);
     };
 }
 
@@ -110,13 +110,28 @@ SlotRow recipientsLine(int paragraph) {
     };
 }
 
-SlotRow titleLine(int paragraph) {
-    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
-        doc.insertAfter(paragraph, v.title);
+SlotRow titleLine(int paragraph, TitlePlacement placement) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        if (v.title.empty())
+            return;
+        int line = paragraph + 1; // where the title stands afterwards
+        switch (placement) {
+        case TitlePlacement::AfterSlot:
+            doc.insertAfter(paragraph, v.title);
+            break;
+        case TitlePlacement::BetweenBlankLines:
+            doc.insertBefore(paragraph, "\r" + v.title + "\r");
+            break;
+        case TitlePlacement::IntoSlot:
+            doc.insertBefore(paragraph, v.title);
+            line = paragraph;
+            break;
+        }
         FontChange title = FontChange::named(v.profile.btzt);
         title.size = text::toInteger(v.profile.btsize);
-        doc.setFont(paragraph + 1, title);
-        doc.setAlignment(paragraph + 1, Alignment::Center);
+        doc.setFont(line, title);
+        if (placement != TitlePlacement::IntoSlot)
+            doc.setAlignment(line, Alignment::Center);
     };
 }
 
@@ -148,15 +163,16 @@ SlotRow redLineAdjust(int paragraph, int AuthorityProfile::*index) {
     };
 }
 
-SlotRow masthead(ShapeRef shape, const char* suffix, MastheadAnchoring anchoring) {
+SlotRow masthead(ShapeRef shape, const char* suffix, MastheadAnchoring anchoring,
+                 std::optional<FixedMastheadSize> fixed) {
     return [=](const OutputValues& v, DocumentEditor& doc) {
         int n = shapeNumber(shape, doc);
         doc.setShapeText(n, v.profile.section + suffix);
         FontChange font = FontChange::named(v.profile.fwzt);
-        font.size = text::toInteger(v.profile.fontsize);
+        font.size = fixed ? fixed->points : text::toInteger(v.profile.fontsize);
         font.bold = v.profile.fwbold;
         font.color = Red;
-        font.scaling = text::toInteger(v.profile.fontbl);
+        font.scaling = fixed ? fixed->scaling : text::toInteger(v.profile.fontbl);
         doc.setShapeFont(n, font);
         doc.setShapeAlignment(n, Alignment::Distribute);
         if (anchoring == MastheadAnchoring::ToPage)

@@ -13,6 +13,12 @@ examples() {
 administrative  downgoing  word_administrative.script  administrative  2026-12-09
 party           downgoing  party_word.script           party           2026-01-05
 wps             downgoing  wps_both_templates.script   wps             2026-11-20
+minutes         minutes    word_administrative.script  administrative  2026-03-12
+minutes-party   minutes    word_party.script           party           2026-10-08
+minutes-wps     minutes    wps_party.script            wps_party       2026-11-30
+briefing        briefing   word_administrative.script  administrative  2026-06-30
+briefing-party  briefing   word_party.script           party           2026-09-29
+briefing-wps    briefing   wps_administrative.script   wps             2026-02-03
 TABLE
 }
 

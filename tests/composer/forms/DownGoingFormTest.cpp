@@ -7,38 +7,14 @@
 #include "platform/clock/SystemClock.h"
 #include "platform/ini/IniFile.h"
 #include "platform/text/Encoding.h"
-#include "tests/composer/forms/RecordingEditor.h"
+#include "tests/composer/forms/FakeOutputHost.h"
 #include "tests/platform/ui/HeadlessFixture.h"
 #include "tests/support/TempFolder.h"
 
 using namespace composer;
+using testsupport::FakeHost;
+using testsupport::HostRecord;
 using testsupport::TempFolder;
-
-namespace {
-
-struct HostRecord {
-    std::vector<std::string> opened; // "Word dqx1.dqx"
-    bool released = false;
-    std::vector<std::string> log;
-};
-
-// Records what a run asks of the word processor.
-class FakeHost : public OutputHost {
-public:
-    FakeHost(HostRecord& record, int shapes) : m_record(record), m_editor(shapes) {}
-    ~FakeHost() override { m_record.log = m_editor.log; }
-    DocumentEditor& open(HostKind host, const std::string& templateName, const AuthorityProfile&) override {
-        m_record.opened.push_back((host == HostKind::Wps ? "Wps " : "Word ") + templateName);
-        return m_editor;
-    }
-    void release() override { m_record.released = true; }
-
-private:
-    HostRecord& m_record;
-    testsupport::RecordingEditor m_editor;
-};
-
-} // namespace
 
 class DownGoingForm : public HeadlessTest {
 protected:
