@@ -1,11 +1,12 @@
 #include "composer/forms/DocumentFormCatalog.h"
 
+#include "composer/forms/TForm11.h"
 #include "composer/forms/TForm2.h"
 #include "composer/forms/TForm3.h"
+#include "composer/forms/TForm4.h"
 #include "composer/forms/TForm9.h"
 #include "composer/windows/TForm1.h"
 
-#include <array>
 #include <utility>
 
 namespace composer {
@@ -16,11 +17,13 @@ template <class T> void openForm(TForm1& chooser) {
     chooser.OpenForm<T>();
 }
 
-constexpr std::array<std::pair<std::string_view, void (*)(TForm1&)>, 3> Forms = {{
-    {"TForm2", openForm<TForm2>},
-    {"TForm3", openForm<TForm3>},
-    {"TForm9", openForm<TForm9>},
-}};
+constexpr std::pair<std::string_view, void (*)(TForm1&)> Forms[] = {
+    {"TForm2", openForm<TForm2>},   // down-going, one authority
+    {"TForm3", openForm<TForm3>},   // down-going, two authorities
+    {"TForm9", openForm<TForm9>},   // down-going, three or more authorities
+    {"TForm4", openForm<TForm4>},   // meeting minutes
+    {"TForm11", openForm<TForm11>}, // work briefing
+};
 
 bool open(TForm1& chooser, std::string_view formClass) {
     for (const auto& [name, opener] : Forms) {

@@ -11,8 +11,10 @@
 #include "composer/output/DocumentTexts.h"
 #include "composer/output/OutputProcedure.h"
 #include "composer/windows/TForm18.h"
+#include "composer/windows/TForm19.h"
 #include "platform/clock/SystemClock.h"
 #include "platform/ini/IniFile.h"
+#include "platform/text/Convert.h"
 #include "platform/text/Lines.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
@@ -27,6 +29,15 @@ namespace {
 
 constexpr const char* DefaultProfileName = "发文机关标识";
 constexpr const char* InputPromptPadding = "             "; // 13 blanks, as every input prompt has
+
+// Loads a pick list into its combo; a list that cannot be read is reported and the combo left as it was.
+void loadListComboReporting(ui::ComboBox& combo, const std::string& suffix) {
+    try {
+        loadListCombo(combo, suffix);
+    } catch (const std::exception& error) {
+        ui::Application::current().showException(error);
+    }
+}
 
 } // namespace
 
@@ -45,13 +56,12 @@ void startDocumentForm(const DocumentFields& f) {
         bool wps = hostKindOf(settings.readString(profile, "wwww", "")) == HostKind::Wps;
         f.output->setCaption(wps ? OutputCaptionWps : OutputCaptionWord);
     }
-    if (f.abbreviation) {
-        try {
-            loadListCombo(*f.abbreviation, ".jg");
-        } catch (const std::exception& error) {
-            ui::Application::current().showException(error);
-        }
-    }
+    if (f.abbreviation)
+        loadListComboReporting(*f.abbreviation, ".jg");
+    if (f.leftPart)
+        loadListComboReporting(*f.leftPart, ".l");
+    if (f.rightPart)
+        loadListComboReporting(*f.rightPart, ".r");
     sysclock::Date today = sysclock::today();
     if (f.numberYear)
         f.numberYear->setText(std::to_string(today.year));
@@ -65,6 +75,15 @@ void ShowNextSerial(const ui::ComboBox& abbreviation, ui::Edit& serial) {
     serial.setText(nextSerial(paths().IniPath, SerialSection, abbreviation.text()));
 }
 
+void ShowNextLeftPartSerial(const ui::ComboBox& leftPart, ui::Edit& serial) {
+    try {
+        serial.setText(nextSerial(paths().IniPath, LeftSerialSection, leftPart.text()));
+    } catch (const text::ConvertError&) {
+        // These forms show no message here: the field keeps the clerk's text, and the next output with
+        // a whole-number serial stores a sound value again.
+    }
+}
+
 void loadListCombo(ui::ComboBox& combo, const std::string& suffix) {
     combo.setItems(readListFile(listFilePath(suffix)));
 }
@@ -72,6 +91,13 @@ void loadListCombo(ui::ComboBox& combo, const std::string& suffix) {
 void EditAbbreviationList(ui::Form& owner, ui::ComboBox& abbreviation) {
     if (showListEditor<TForm18>(owner))
         loadListCombo(abbreviation, ".jg");
+}
+
+void EditNumberPartLists(ui::Form& owner, ui::ComboBox& leftPart, ui::ComboBox& rightPart) {
+    if (!showListEditor<TForm19>(owner))
+        return;
+    loadListComboReporting(leftPart, ".l");
+    loadListComboReporting(rightPart, ".r");
 }
 
 void AddAttachment(ui::Memo& attachments) {

@@ -17,7 +17,7 @@ SlotMap sharedRows(LabelOffsets label, bool wps) {
             slot::attachmentBlock(17, AttachmentListLead::None),
             slot::bodyText(16),
             slot::recipientsLine(15, slot::RecipientsLead::None),
-            slot::titleLine(13, slot::TitlePlace::InSlot),
+            slot::titleLine(13, slot::TitlePlacement::IntoSlot),
             slot::documentNumber(11),
             slot::secrecyMarks(1, 2),
             slot::jointMasthead(2),

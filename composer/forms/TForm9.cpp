@@ -19,7 +19,7 @@ SlotMap sharedRows(LabelOffsets label, bool wps) {
             slot::attachmentBlock(20, AttachmentListLead::None),
             slot::bodyText(19),
             slot::recipientsLine(18),
-            slot::titleLine(17, slot::TitlePlace::InSlot),
+            slot::titleLine(17, slot::TitlePlacement::IntoSlot),
             slot::documentNumber(14),
             slot::secrecyMarks(1, 2),
             slot::jointMasthead(3),

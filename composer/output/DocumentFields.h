@@ -18,6 +18,8 @@ struct DocumentFields {
     ui::ComboBox* abbreviation = nullptr; // 机关代字
     ui::Edit* numberYear = nullptr;       // the year between 〔 and 〕
     ui::Edit* serial = nullptr;
+    ui::ComboBox* leftPart = nullptr; // 编号左侧 and 编号右侧, around the serial
+    ui::ComboBox* rightPart = nullptr;
     ui::ComboBox* level = nullptr; // secrecy level, period and urgency
     ui::ComboBox* period = nullptr;
     ui::ComboBox* urgency = nullptr;
@@ -30,6 +32,7 @@ struct DocumentFields {
     ui::Edit* copies = nullptr;
     ui::Edit* recipients = nullptr;
     ui::Edit* note = nullptr;
+    ui::Memo* units = nullptr; // the distribution (分送) or send-to (发送) units
     ui::RichEdit* body = nullptr;
     ui::Edit* importPath = nullptr;
     ui::Edit* issueDate = nullptr; // hidden: IssueDateText

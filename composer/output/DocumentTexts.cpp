@@ -51,12 +51,17 @@ std::string IssueDateText(int year, int month, int day) {
 std::string FormatDateLine(DocumentStyle style, const DateFields& date,
                            const std::vector<std::string>& partyLinesAbove) {
     if (style == DocumentStyle::Administrative)
-        return date.year + date.month + date.day;
+        return FormatDateAlone(style, date);
     std::string line;
     for (const std::string& above : partyLinesAbove)
         line += above + "\r";
-    return line + ChineseYearToDigits(date.year) + ChineseMonthToDigits(date.month) +
-           ChineseDayToDigits(date.day);
+    return line + FormatDateAlone(style, date);
+}
+
+std::string FormatDateAlone(DocumentStyle style, const DateFields& date) {
+    if (style == DocumentStyle::Administrative)
+        return date.year + date.month + date.day;
+    return ChineseYearToDigits(date.year) + ChineseMonthToDigits(date.month) + ChineseDayToDigits(date.day);
 }
 
 std::optional<AttachmentBlock> attachmentBlock(const std::vector<std::string>& attachments,

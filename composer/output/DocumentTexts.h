@@ -50,6 +50,9 @@ struct DateFields {
 };
 std::string FormatDateLine(DocumentStyle style, const DateFields& date,
                            const std::vector<std::string>& partyLinesAbove);
+// The date alone, as the forms that write it without the authority line have it: the combo texts as
+// they stand in administrative style, Arabic digits in party style.
+std::string FormatDateAlone(DocumentStyle style, const DateFields& date);
 
 // InsertAttachmentBlock: the first-line indent of the slot paragraph and the texts to insert in front
 // of it, in the order of insertion (the last attachment first). Nothing for no attachments.

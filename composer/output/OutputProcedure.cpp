@@ -28,6 +28,19 @@ std::string textOf(const ui::TextControl* control) {
     return control ? control->text() : std::string();
 }
 
+// FillPlaceholders for a field whose placeholder the form chooses; without one the text stays as it is.
+std::string filled(const ui::TextControl* control, const char* placeholder) {
+    std::string text = textOf(control);
+    return placeholder ? orPlaceholder(text, placeholder) : text;
+}
+
+std::string joinedWithCr(const std::vector<std::string>& lines) {
+    std::string joined;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        joined += (i ? "\r" : "") + lines[i];
+    return joined;
+}
+
 // LoadAuthorityProfile with RememberSerial: the profile first, then the serial under the abbreviation.
 AuthorityProfile loadProfileAndRememberSerial(const DocumentFields& f) {
     AuthorityProfile profile;
@@ -38,6 +51,8 @@ AuthorityProfile loadProfileAndRememberSerial(const DocumentFields& f) {
     }
     if (f.abbreviation && f.serial)
         RememberSerial(paths().IniPath, SerialSection, f.abbreviation->text(), f.serial->text());
+    if (f.leftPart && f.serial)
+        RememberSerial(paths().IniPath, LeftSerialSection, f.leftPart->text(), f.serial->text());
     return profile;
 }
 
@@ -67,7 +82,7 @@ void setOutputHostFactory(OutputHostFactory factory) {
     hostFactory() = std::move(factory);
 }
 
-OutputValues prepareOutput(const DocumentFields& f) {
+OutputValues prepareOutput(const DocumentFields& f, const FieldPlaceholders& placeholders) {
     OutputValues v;
     SecrecyMark secrecy = FormatSecrecyMark(textOf(f.level), textOf(f.period));
     if (f.level && secrecy.level != f.level->text())
@@ -82,9 +97,11 @@ OutputValues prepareOutput(const DocumentFields& f) {
     v.host = f.output && f.output->caption() == OutputCaptionWps ? HostKind::Wps : HostKind::Word;
     v.abbreviation = textOf(f.abbreviation);
     v.numberYear = textOf(f.numberYear);
-    v.serial = textOf(f.serial);
+    v.serial = filled(f.serial, placeholders.serial);
+    v.leftPart = textOf(f.leftPart);
+    v.rightPart = textOf(f.rightPart);
     v.urgency = textOf(f.urgency);
-    v.title = orPlaceholder(textOf(f.title), placeholder::Title);
+    v.title = filled(f.title, placeholders.title);
     v.recipients = orPlaceholder(textOf(f.recipients), placeholder::Recipients);
     // The body goes in as typed, every line break a paragraph mark, a final one included; only an
     // empty body takes the placeholder.
@@ -93,6 +110,7 @@ OutputValues prepareOutput(const DocumentFields& f) {
     v.copyTo = textOf(f.copyTo);
     v.copies = textOf(f.copies);
     v.note = textOf(f.note);
+    v.units = joinedWithCr(text::splitLines(textOf(f.units)));
     v.date = {textOf(f.dateYear), textOf(f.dateMonth), textOf(f.dateDay)};
     if (f.attachments)
         v.attachments = f.attachments->lines();
@@ -106,7 +124,7 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
         return;
     RunningFlag guard(running);
 
-    OutputValues values = prepareOutput(fields);
+    OutputValues values = prepareOutput(fields, plan.placeholders);
     bool wps = values.host == HostKind::Wps;
     bool copyToVariant = wps && !values.copyTo.empty() && !plan.wpsTemplateWithCopyTo.empty();
     const std::string& templateName =
@@ -129,6 +147,7 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
     } catch (const std::exception& failure) {
         if (wps || plan.wordFailures == WordFailures::Propagate)
             throw;
+        // The document stays as far as it was made; the form goes on as after a run.
         showMessage(failure.what());
     }
     host->release();

@@ -28,6 +28,12 @@ inline constexpr const char* OutputCaptionWps = "输出到Wps >>";
 // (the document stays half made). The WPS copy always lets the failure through.
 enum class WordFailures { Propagate, ShowAndRelease };
 
+// FillPlaceholders of the fields whose placeholder differs between forms; null: the field has none.
+struct FieldPlaceholders {
+    const char* title = placeholder::Title;
+    const char* serial = nullptr;
+};
+
 // What one form gives the shared procedure: its templates and slot maps per host. The WPS copy may
 // take another template when the copy-to field is filled.
 struct OutputPlan {
@@ -37,6 +43,7 @@ struct OutputPlan {
     std::string wpsTemplateWithCopyTo; // empty: wpsTemplate
     SlotMap wpsRows;
     SlotMap wpsRowsWithCopyTo;
+    FieldPlaceholders placeholders;
     WordFailures wordFailures = WordFailures::Propagate;
 };
 
@@ -48,8 +55,9 @@ void setOutputHostFactory(OutputHostFactory factory);
 void TrimBodyLines(ui::Memo& body);
 
 // Reads the form's fields and the profile into the values the slot rows use; widens a bare secrecy
-// level in the level combo (FormatSecrecyMark) and remembers the serial (RememberSerial).
-OutputValues prepareOutput(const DocumentFields& fields);
+// level in the level combo (FormatSecrecyMark) and remembers the serial (RememberSerial) under the
+// abbreviation or the left number part.
+OutputValues prepareOutput(const DocumentFields& fields, const FieldPlaceholders& placeholders = {});
 
 // The whole run. A damaged template set ends the program after its message.
 void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPlan& plan);

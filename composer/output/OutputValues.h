@@ -18,6 +18,8 @@ struct OutputValues {
     std::string abbreviation;
     std::string numberYear;
     std::string serial;
+    std::string leftPart;
+    std::string rightPart;
     std::string level; // as widened by FormatSecrecyMark
     std::string mark;
     std::string urgency;
@@ -28,6 +30,7 @@ struct OutputValues {
     std::string copyTo;
     std::string copies;
     std::string note;
+    std::string units; // lines joined by CR
     DateFields date;
     std::vector<std::string> attachments;
     IssueLine issueLine;

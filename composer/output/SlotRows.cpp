@@ -103,9 +103,9 @@ SlotRow attachmentBlock(int paragraph, AttachmentListLead lead) {
     };
 }
 
-SlotRow bodyText(int paragraph) {
-    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
-        doc.insertBefore(paragraph, v.body + "\r");
+SlotRow bodyText(int paragraph, BodyEnd end) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        doc.insertBefore(paragraph, end == BodyEnd::OwnParagraph ? v.body + "\r" : v.body);
     };
 }
 
@@ -119,19 +119,29 @@ SlotRow recipientsLine(int paragraph, RecipientsLead lead) {
     };
 }
 
-SlotRow titleLine(int paragraph, TitlePlace place) {
-    return [paragraph, place](const OutputValues& v, DocumentEditor& doc) {
-        int title = paragraph;
-        if (place == TitlePlace::BehindSlot) {
+SlotRow titleLine(int paragraph, TitlePlacement placement) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        if (v.title.empty())
+            return;
+        int line = paragraph + 1; // where the title stands afterwards
+        switch (placement) {
+        case TitlePlacement::AfterSlot:
             doc.insertAfter(paragraph, v.title);
-            ++title;
-        } else {
+            break;
+        case TitlePlacement::BetweenBlankLines:
+            doc.insertBefore(paragraph, "\r" + v.title + "\r");
+            break;
+        case TitlePlacement::IntoSlot:
+        case TitlePlacement::IntoSlotAsAligned:
             doc.insertBefore(paragraph, v.title);
+            line = paragraph;
+            break;
         }
-        FontChange font = FontChange::named(v.profile.btzt);
-        font.size = text::toInteger(v.profile.btsize);
-        doc.setFont(title, font);
-        doc.setAlignment(title, Alignment::Center);
+        FontChange title = FontChange::named(v.profile.btzt);
+        title.size = text::toInteger(v.profile.btsize);
+        doc.setFont(line, title);
+        if (placement != TitlePlacement::IntoSlotAsAligned)
+            doc.setAlignment(line, Alignment::Center);
     };
 }
 
@@ -163,15 +173,16 @@ SlotRow redLineAdjust(int paragraph, int AuthorityProfile::*index) {
     };
 }
 
-SlotRow masthead(ShapeRef shape, const char* suffix, MastheadAnchoring anchoring) {
+SlotRow masthead(ShapeRef shape, const char* suffix, MastheadAnchoring anchoring,
+                 std::optional<FixedMastheadSize> fixed) {
     return [=](const OutputValues& v, DocumentEditor& doc) {
         int n = shapeNumber(shape, doc);
         doc.setShapeText(n, v.profile.section + suffix);
         FontChange font = FontChange::named(v.profile.fwzt);
-        font.size = text::toInteger(v.profile.fontsize);
+        font.size = fixed ? fixed->points : text::toInteger(v.profile.fontsize);
         font.bold = v.profile.fwbold;
         font.color = Red;
-        font.scaling = text::toInteger(v.profile.fontbl);
+        font.scaling = fixed ? fixed->scaling : text::toInteger(v.profile.fontbl);
         doc.setShapeFont(n, font);
         doc.setShapeAlignment(n, Alignment::Distribute);
         if (anchoring == MastheadAnchoring::ToPage)

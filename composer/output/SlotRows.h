@@ -7,6 +7,7 @@
 #include "composer/output/OutputValues.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,26 +65,37 @@ enum class PartyDateLead { Authority, TwoAuthorities, None };
 SlotRow dateLine(int paragraph, bool bodyFontFirst = false, PartyDateLead lead = PartyDateLead::Authority);
 // InsertAttachmentBlock, with or without the blank line in front of a list of several.
 SlotRow attachmentBlock(int paragraph, AttachmentListLead lead = AttachmentListLead::BlankLine);
-// The body's lines above the slot.
-SlotRow bodyText(int paragraph);
+// The body's lines above the slot, closed by a paragraph break; with `BodyEnd::IntoSlot` the last line
+// runs into the slot paragraph itself.
+enum class BodyEnd { OwnParagraph, IntoSlot };
+SlotRow bodyText(int paragraph, BodyEnd end = BodyEnd::OwnParagraph);
 // An empty paragraph in front of the slot, always.
 SlotRow blankLine(int paragraph);
 // The main recipients followed by "：", after a blank line of their own or in the template's line.
 enum class RecipientsLead { BlankLine, None };
 SlotRow recipientsLine(int paragraph, RecipientsLead lead = RecipientsLead::BlankLine);
-// The title in the title font and size, centred: in the paragraph behind the slot, or in the slot.
-enum class TitlePlace { BehindSlot, InSlot };
-SlotRow titleLine(int paragraph, TitlePlace place = TitlePlace::BehindSlot);
+// The title in the title font and size: behind the slot and centred (`AfterSlot`); into the slot,
+// centred (`IntoSlot`) or keeping the slot's alignment (`IntoSlotAsAligned`); or on a centred line of its
+// own with a blank line on either side, above the slot (`BetweenBlankLines`). A title left empty (one
+// without placeholder) is not written.
+enum class TitlePlacement { AfterSlot, IntoSlot, IntoSlotAsAligned, BetweenBlankLines };
+SlotRow titleLine(int paragraph, TitlePlacement placement = TitlePlacement::AfterSlot);
 // abbreviation〔year〕serial号, centred.
 SlotRow documentNumber(int paragraph);
 // The secrecy and urgency marks, right-aligned in 黑体.
 SlotRow secrecyMarks(int first, int second);
 // ApplyRedLineAdjust with the profile's index for this kind of document.
 SlotRow redLineAdjust(int paragraph, int AuthorityProfile::*index);
-// WriteMasthead: the profile's name + suffix in the masthead text box.
+// WriteMasthead: the profile's name + suffix in the masthead text box, at the profile's size and width
+// unless the form fixes them.
 enum class MastheadAnchoring { AsTemplate, ToPage };
+struct FixedMastheadSize {
+    int points;
+    int scaling; // percent of the width
+};
 SlotRow masthead(ShapeRef shape, const char* suffix,
-                 MastheadAnchoring anchoring = MastheadAnchoring::AsTemplate);
+                 MastheadAnchoring anchoring = MastheadAnchoring::AsTemplate,
+                 std::optional<FixedMastheadSize> fixed = std::nullopt);
 // NameMastheadShapes; the party names only in party style.
 SlotRow shapeNames(std::vector<ShapeName> always, std::vector<ShapeName> partyOnly);
 // VerifyTemplateSizes in administrative style.

@@ -25,6 +25,12 @@ joint3                joint      three_word_administrative.script  word_administ
 joint3-party          joint      three_word_party.script           word_party           2026-01-05
 joint3-wps            joint      three_wps.script                  wps                  2026-11-20
 joint3-wps-party      joint      three_wps_party.script            wps_party            2026-03-15
+minutes         minutes    word_administrative.script  administrative  2026-03-12
+minutes-party   minutes    word_party.script           party           2026-10-08
+minutes-wps     minutes    wps_party.script            wps_party       2026-11-30
+briefing        briefing   word_administrative.script  administrative  2026-06-30
+briefing-party  briefing   word_party.script           party           2026-09-29
+briefing-wps    briefing   wps_administrative.script   wps             2026-02-03
 TABLE
 }
 

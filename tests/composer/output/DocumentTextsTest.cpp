@@ -86,6 +86,10 @@ TEST(DateLine, BothStyles) {
     EXPECT_EQ(FormatDateLine(DocumentStyle::Party, date, {}), "2013年5月8日");
     DateFields typed{"2013年", "十三月", "二十日"};
     EXPECT_EQ(FormatDateLine(DocumentStyle::Party, typed, {"P"}), "P\r2013年十三月20日");
+    // The date alone has no authority line in either style.
+    EXPECT_EQ(FormatDateAlone(DocumentStyle::Administrative, date), "二○一三年五月八日");
+    EXPECT_EQ(FormatDateAlone(DocumentStyle::Party, date), "2013年5月8日");
+    EXPECT_EQ(FormatDateAlone(DocumentStyle::Party, typed), "2013年十三月20日");
 }
 
 TEST(AttachmentBlock, NoneOneAndSeveral) {
