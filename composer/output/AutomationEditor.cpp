@@ -1,9 +1,11 @@
 #include "composer/output/AutomationEditor.h"
 
+#include "platform/automation/Bookmarks.h"
 #include "platform/automation/Font.h"
 #include "platform/automation/Paragraphs.h"
 #include "platform/automation/Range.h"
 #include "platform/automation/Shapes.h"
+#include "platform/automation/Tables.h"
 
 namespace composer {
 
@@ -34,6 +36,14 @@ automation::Range AutomationEditor::paragraph(int n) const {
 
 automation::Range AutomationEditor::shapeText(int shape) const {
     return m_document.Shapes().Item(shape).TextFrame().TextRange();
+}
+
+automation::Range AutomationEditor::cell(int table, int row, int column) const {
+    return m_document.Tables().Item(table).Cell(row, column).Range();
+}
+
+automation::Range AutomationEditor::bookmark(const std::string& name) const {
+    return m_document.Bookmarks().Item(name).Range();
 }
 
 void AutomationEditor::insertBefore(int n, const std::string& text) {
@@ -97,6 +107,26 @@ void AutomationEditor::hideShapeOutline(int shape) {
 void AutomationEditor::addLine(double x1, double y1, double x2, double y2) {
     m_document.Shapes().AddLine(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
                                 static_cast<float>(y2));
+}
+
+void AutomationEditor::setCellText(int table, int row, int column, const std::string& text) {
+    cell(table, row, column).setText(text);
+}
+
+void AutomationEditor::setCellFont(int table, int row, int column, const FontChange& font) {
+    apply(cell(table, row, column).Font(), font);
+}
+
+void AutomationEditor::setBookmarkText(const std::string& name, const std::string& text) {
+    bookmark(name).setText(text);
+}
+
+void AutomationEditor::setBookmarkFont(const std::string& name, const FontChange& font) {
+    apply(bookmark(name).Font(), font);
+}
+
+void AutomationEditor::setBookmarkAlignment(const std::string& name, Alignment alignment) {
+    bookmark(name).ParagraphFormat().setAlignment(static_cast<int>(alignment));
 }
 
 } // namespace composer

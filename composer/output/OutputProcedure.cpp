@@ -1,7 +1,9 @@
 #include "composer/output/OutputProcedure.h"
 
 #include "composer/core/ProcessPaths.h"
+#include "composer/core/ProfileMemory.h"
 #include "composer/core/SerialMemory.h"
+#include "composer/core/ShowMessage.h"
 #include "composer/output/TemplateCheck.h"
 #include "platform/ini/IniFile.h"
 #include "platform/text/Lines.h"
@@ -33,17 +35,36 @@ std::string joinedWithCr(const std::vector<std::string>& lines) {
     return joined;
 }
 
-// LoadAuthorityProfile with RememberSerial: the profile first, then the serial under the abbreviation.
-AuthorityProfile loadProfileAndRememberSerial(const DocumentFields& f) {
+// LoadAuthorityProfile with what the form remembers: the drafting unit before the profile is read,
+// the serial under the abbreviation after.
+AuthorityProfile loadProfileAndRemember(const DocumentFields& f, const OutputSteps& steps) {
+    if (f.draftingUnit)
+        rememberInCurrentProfile(paths().IniPath, "ygdw", f.draftingUnit->text());
     AuthorityProfile profile;
     {
         ini::IniFile settings(paths().IniPath);
-        profile = readAuthorityProfile(settings, currentProfileName(settings, "发文机关标识"),
+        profile = readAuthorityProfile(settings, currentProfileName(settings, steps.profileFallback),
                                        ProfileDefaults::outputProcedure());
     }
-    if (f.abbreviation && f.serial)
+    if (steps.rememberSerial && f.abbreviation && f.serial)
         RememberSerial(paths().IniPath, SerialSection, f.abbreviation->text(), f.serial->text());
     return profile;
+}
+
+// The slot map on the opened template. False when the template set is damaged: the program is then
+// ending and the document is left as it is.
+bool fillTemplate(OutputHost& host, const OutputValues& values, const std::string& templateName,
+                  const SlotMap& rows, const PageLayoutSteps& layout) {
+    DocumentEditor& document = host.open(values.host, templateName, values.profile, layout);
+    try {
+        for (const SlotRow& row : rows)
+            row(values, document);
+    } catch (const TemplateDamaged& damaged) {
+        ui::messageBox(damaged.what(), ui::Application::current().title(), ui::MessageButtons::Ok);
+        ui::Application::current().terminate();
+        return false;
+    }
+    return true;
 }
 
 // RAII for the re-entrancy guard: the trimmer lets messages through, and a second press of the output
@@ -72,16 +93,19 @@ void setOutputHostFactory(OutputHostFactory factory) {
     hostFactory() = std::move(factory);
 }
 
-OutputValues prepareOutput(const DocumentFields& f) {
+OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
     OutputValues v;
     SecrecyMark secrecy = FormatSecrecyMark(textOf(f.level), textOf(f.period));
     if (f.level && secrecy.level != f.level->text())
         f.level->setText(secrecy.level);
     v.level = secrecy.level;
     v.mark = secrecy.mark;
-    v.profile = loadProfileAndRememberSerial(f);
-    if (f.body)
+    v.profile = loadProfileAndRemember(f, steps);
+    if (f.body && steps.trimBody)
         TrimBodyLines(*f.body);
+    auto filled = [&](const std::string& field, const char* placeholder) {
+        return steps.placeholders ? orPlaceholder(field, placeholder) : field;
+    };
 
     v.style = v.profile.xz ? DocumentStyle::Administrative : DocumentStyle::Party;
     v.host = f.output && f.output->caption() == OutputCaptionWps ? HostKind::Wps : HostKind::Word;
@@ -89,16 +113,21 @@ OutputValues prepareOutput(const DocumentFields& f) {
     v.numberYear = textOf(f.numberYear);
     v.serial = textOf(f.serial);
     v.urgency = textOf(f.urgency);
-    v.title = orPlaceholder(textOf(f.title), placeholder::Title);
-    v.recipients = orPlaceholder(textOf(f.recipients), placeholder::Recipients);
-    v.body = orPlaceholder(joinedWithCr(text::splitLines(textOf(f.body))), placeholder::Body);
-    v.subject = orPlaceholder(textOf(f.subject), placeholder::Subject);
+    v.title = filled(textOf(f.title), placeholder::Title);
+    v.recipients = filled(textOf(f.recipients), placeholder::Recipients);
+    v.body = filled(joinedWithCr(text::splitLines(textOf(f.body))), placeholder::Body);
+    v.subject = filled(textOf(f.subject), placeholder::Subject);
     v.copyTo = textOf(f.copyTo);
     v.copies = textOf(f.copies);
     v.note = textOf(f.note);
     v.date = {textOf(f.dateYear), textOf(f.dateMonth), textOf(f.dateDay)};
     if (f.attachments)
         v.attachments = f.attachments->lines();
+    v.draftingUnit = textOf(f.draftingUnit);
+    v.sender = textOf(f.sender);
+    if (f.senderPrefix || f.senderYear || f.senderSerial)
+        v.senderNumber =
+            documentNumberText(textOf(f.senderPrefix), textOf(f.senderYear), textOf(f.senderSerial));
     v.issueLine = FormatIssueLine(v.profile.name, v.style, textOf(f.issueDate));
     return v;
 }
@@ -109,7 +138,7 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
         return;
     RunningFlag guard(running);
 
-    OutputValues values = prepareOutput(fields);
+    OutputValues values = prepareOutput(fields, plan.steps);
     bool wps = values.host == HostKind::Wps;
     bool copyToVariant = wps && !values.copyTo.empty() && !plan.wpsTemplateWithCopyTo.empty();
     const std::string& templateName =
@@ -117,14 +146,14 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
     const SlotMap& rows = wps ? (copyToVariant ? plan.wpsRowsWithCopyTo : plan.wpsRows) : plan.wordRows;
 
     std::unique_ptr<OutputHost> host = hostFactory()();
-    DocumentEditor& document = host->open(values.host, templateName, values.profile);
     try {
-        for (const SlotRow& row : rows)
-            row(values, document);
-    } catch (const TemplateDamaged& damaged) {
-        ui::messageBox(damaged.what(), ui::Application::current().title(), ui::MessageButtons::Ok);
-        ui::Application::current().terminate();
-        return;
+        if (!fillTemplate(*host, values, templateName, rows, plan.steps.layout))
+            return;
+    } catch (const std::exception& error) {
+        if (wps || !plan.steps.wordFailuresShown)
+            throw;
+        // The half-made document stays in the word processor; the form lets go of it as after an output.
+        showMessage(error.what());
     }
     host->release();
     form.setWindowState(ui::WindowState::Minimised);

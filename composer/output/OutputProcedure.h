@@ -22,8 +22,21 @@ namespace composer {
 inline constexpr const char* OutputCaptionWord = "输出到Word >>";
 inline constexpr const char* OutputCaptionWps = "输出到Wps >>";
 
-// What one form gives the shared procedure: its templates and slot maps per host. The WPS copy may
-// take another template when the copy-to field is filled.
+// The steps around the slot map in which forms differ; the defaults are the down-going form's.
+struct OutputSteps {
+    // The profile's name when no current profile is set.
+    std::string profileFallback = "发文机关标识";
+    bool rememberSerial = true; // RememberSerial under the abbreviation
+    bool trimBody = true;       // TrimBodyLines
+    bool placeholders = true;   // FillPlaceholders
+    PageLayoutSteps layout;
+    // A failure of the Word copy is shown in a message box and the form minimised as after an output,
+    // instead of going to the default exception dialog.
+    bool wordFailuresShown = false;
+};
+
+// What one form gives the shared procedure: its templates and slot maps per host, and its steps. The WPS
+// copy may take another template when the copy-to field is filled.
 struct OutputPlan {
     std::string wordTemplate;
     SlotMap wordRows;
@@ -31,6 +44,7 @@ struct OutputPlan {
     std::string wpsTemplateWithCopyTo; // empty: wpsTemplate
     SlotMap wpsRows;
     SlotMap wpsRowsWithCopyTo;
+    OutputSteps steps;
 };
 
 // The word processor that output runs use; tests put their own in.
@@ -41,8 +55,9 @@ void setOutputHostFactory(OutputHostFactory factory);
 void TrimBodyLines(ui::Memo& body);
 
 // Reads the form's fields and the profile into the values the slot rows use; widens a bare secrecy
-// level in the level combo (FormatSecrecyMark) and remembers the serial (RememberSerial).
-OutputValues prepareOutput(const DocumentFields& fields);
+// level in the level combo (FormatSecrecyMark), remembers the serial (RememberSerial) and the drafting
+// unit, as the steps say.
+OutputValues prepareOutput(const DocumentFields& fields, const OutputSteps& steps = {});
 
 // The whole run. A damaged template set ends the program after its message.
 void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPlan& plan);

@@ -27,7 +27,8 @@ class FakeHost : public OutputHost {
 public:
     FakeHost(HostRecord& record, int shapes) : m_record(record), m_editor(shapes) {}
     ~FakeHost() override { m_record.log = m_editor.log; }
-    DocumentEditor& open(HostKind host, const std::string& templateName, const AuthorityProfile&) override {
+    DocumentEditor& open(HostKind host, const std::string& templateName, const AuthorityProfile&,
+                         const PageLayoutSteps&) override {
         m_record.opened.push_back((host == HostKind::Wps ? "Wps " : "Word ") + templateName);
         return m_editor;
     }
