@@ -13,6 +13,9 @@ examples() {
 administrative  downgoing  word_administrative.script  administrative  2026-12-09
 party           downgoing  party_word.script           party           2026-01-05
 wps             downgoing  wps_both_templates.script   wps             2026-11-20
+approval        slips      approval_word_administrative.script  approval_administrative  2026-12-09
+approval-wps    slips      approval_wps_party.script   approval_party  2026-06-01
+incoming        slips      incoming_profiles.script    incoming        2026-03-15
 TABLE
 }
 
