@@ -48,16 +48,16 @@ constexpr std::array<Placement, 37> Layout = {{
     {"Button2", "GroupBox20", "...", 238, 18, 26, 24},
     {"GroupBox16", "Panel1", "主题词", 8, 302, 272, 46},
     {"Edit8", "GroupBox16", {}, 8, 18, 256, 24},
-    {"GroupBox1", "Panel1", "附件", 8, 350, 272, 108},
-    {"fj", "GroupBox1", {}, 8, 18, 170, 82},
+    {"GroupBox1", "Panel1", "附件", 8, 350, 272, 104},
+    {"fj", "GroupBox1", {}, 8, 18, 170, 78},
     {"Button9", "GroupBox1", "添加附件...", 184, 18, 80, 26},
     {"GroupBox19", "Panel1", "正文", 288, 6, 265, 414},
     {"Memo2", "GroupBox19", {}, 8, 18, 249, 356},
     {"Edit15", "GroupBox19", {}, 8, 380, 170, 24},
     {"Button8", "GroupBox19", "导入文件", 182, 380, 75, 24},
-    {"Button1", "Panel1", "帮助文档", 288, 428, 80, 28},
-    {"Button3", "Panel1", "检查更新", 372, 428, 80, 28},
-    {"Button5", "Panel1", {}, 456, 428, 97, 28},
+    {"Button1", "Panel1", "帮助文档", 288, 426, 80, 26},
+    {"Button3", "Panel1", "检查更新", 372, 426, 80, 26},
+    {"Button5", "Panel1", {}, 456, 426, 97, 26},
 }};
 
 // The slip's table, filled from its last paragraph upward, then its title cell.

@@ -41,11 +41,11 @@ constexpr std::array<Placement, 32> Layout = {{
     {"Label6", "GroupBox5", "号", 246, 24},
     {"GroupBox6", {}, "来文标题", 288, 110, 267, 50},
     {"Edit7", "GroupBox6", {}, 8, 20, 251, 24},
-    {"GroupBox7", {}, "拟办意见", 8, 162, 547, 108},
-    {"Memo2", "GroupBox7", {}, 8, 18, 531, 82},
-    {"Button1", {}, "帮助文档", 8, 278, 84, 28},
-    {"Button3", {}, "检查更新", 98, 278, 84, 28},
-    {"Button5", {}, {}, 445, 278, 110, 28},
+    {"GroupBox7", {}, "拟办意见", 8, 162, 547, 104},
+    {"Memo2", "GroupBox7", {}, 8, 18, 531, 78},
+    {"Button1", {}, "帮助文档", 8, 272, 84, 26},
+    {"Button3", {}, "检查更新", 98, 272, 84, 26},
+    {"Button5", {}, {}, 445, 272, 110, 26},
 }};
 
 const char* const DefaultProfileName = "发文机关"; // the title when no profile is set

@@ -6,6 +6,7 @@
 #include "composer/output/OutputProcedure.h"
 #include "composer/output/TemplateCheck.h"
 #include "tests/composer/forms/RecordingEditor.h"
+#include "tests/composer/forms/SlipValues.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,32 +15,6 @@ using namespace composer;
 using Log = std::vector<std::string>;
 
 namespace {
-
-OutputValues slipValues(DocumentStyle style) {
-    OutputValues v;
-    v.profile.section = "某某市人民政府";
-    v.profile.fwzt = "方正小标宋简体";
-    v.profile.xz = style == DocumentStyle::Administrative;
-    v.style = style;
-    v.abbreviation = "某府";
-    v.numberYear = "2026";
-    v.serial = "12";
-    v.level = "机密";
-    v.mark = "★一年";
-    v.urgency = "特  急";
-    v.title = "关于召开全市安全生产工作会议的通知";
-    v.recipients = "各区县人民政府";
-    v.body = "第一段\r第二段";
-    v.subject = "安全生产 会议";
-    v.copyTo = "市委办公室";
-    v.copies = "30";
-    v.attachments = {"1．会议议程", "2．参会回执", "3．住宿安排"};
-    v.draftingUnit = "综合科";
-    v.date = {"2026年", "3月", "15日"};
-    v.sender = "某某省发展和改革委员会";
-    v.senderNumber = "某发改〔2026〕35号";
-    return v;
-}
 
 Log run(const SlotMap& rows, const OutputValues& v) {
     testsupport::RecordingEditor editor;
@@ -59,7 +34,7 @@ TEST_F(SlipSlotMap, ApprovalSlipFillsItsCellsBottomUpThenTheTitleCell) {
     const OutputPlan& plan = TForm14::outputPlan();
     EXPECT_EQ(plan.wordTemplate, "dqx8.dqx");
     EXPECT_EQ(plan.wpsTemplate, "dqx8.dqx");
-    OutputValues v = slipValues(DocumentStyle::Administrative);
+    OutputValues v = testsupport::slipValues(DocumentStyle::Administrative);
     Log expected = {
         "before 29 第一段|第二段",
         "after 27 关于召开全市安全生产工作会议的通知",
@@ -80,7 +55,7 @@ TEST_F(SlipSlotMap, ApprovalSlipFillsItsCellsBottomUpThenTheTitleCell) {
 }
 
 TEST_F(SlipSlotMap, ApprovalSlipWritesNothingForEmptyFieldsAndNoMarkWithoutALevel) {
-    OutputValues v = slipValues(DocumentStyle::Administrative);
+    OutputValues v = testsupport::slipValues(DocumentStyle::Administrative);
     v.level.clear();
     v.body = v.title = v.subject = v.copies = v.draftingUnit = v.copyTo = v.recipients = v.urgency = "";
     v.attachments.clear();
@@ -94,15 +69,15 @@ TEST_F(SlipSlotMap, ApprovalSlipChecksTheTemplatesInAdministrativeStyleOnly) {
     testsupport::TempFolder empty;
     paths().TemplateFolder = empty.path().string();
     const SlotMap& rows = TForm14::outputPlan().wordRows;
-    EXPECT_THROW(run(rows, slipValues(DocumentStyle::Administrative)), TemplateDamaged);
-    EXPECT_NO_THROW(run(rows, slipValues(DocumentStyle::Party)));
+    EXPECT_THROW(run(rows, testsupport::slipValues(DocumentStyle::Administrative)), TemplateDamaged);
+    EXPECT_NO_THROW(run(rows, testsupport::slipValues(DocumentStyle::Party)));
 }
 
 TEST_F(SlipSlotMap, IncomingSlipFillsItsBookmarksThenTheTitle) {
     const OutputPlan& plan = TForm16::outputPlan();
     EXPECT_EQ(plan.wordTemplate, "dqxsw.dqx");
     EXPECT_EQ(plan.wpsTemplate, "dqxsw.dqx");
-    OutputValues v = slipValues(DocumentStyle::Party);
+    OutputValues v = testsupport::slipValues(DocumentStyle::Party);
     Log expected = {
         "bookmark zbh text 某府〔2026〕12号",
         "bookmark swrq text 2026年3月15日",
@@ -129,7 +104,7 @@ TEST_F(SlipSlotMap, IncomingSlipTitleNarrowsAt17And31Bytes) {
         {"中共某市委G20峰会筹备工作委员会", "scaling=50"}, // 31
     };
     for (const auto& [name, scaling] : cases) {
-        OutputValues v = slipValues(DocumentStyle::Administrative);
+        OutputValues v = testsupport::slipValues(DocumentStyle::Administrative);
         v.profile.section = name;
         Log log = run(TForm16::outputPlan().wordRows, v);
         EXPECT_EQ(log.at(8), std::string("bookmark fwjg font ") + scaling) << name;

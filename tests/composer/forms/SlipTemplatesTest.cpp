@@ -13,6 +13,7 @@
 #include "platform/automation/Paragraphs.h"
 #include "platform/automation/Range.h"
 #include "platform/automation/Tables.h"
+#include "tests/composer/forms/SlipValues.h"
 
 #include <gtest/gtest.h>
 
@@ -42,47 +43,22 @@ protected:
     }
 };
 
-OutputValues filled() {
-    OutputValues v;
-    v.profile.section = "某某市人民政府";
-    v.profile.fwzt = "标准公文_小标宋";
-    v.profile.xz = false; // no template-size check: this test is about the slots
-    v.style = DocumentStyle::Party;
-    v.abbreviation = "某府";
-    v.numberYear = "2026";
-    v.serial = "12";
-    v.level = "机密";
-    v.mark = "★一年";
-    v.urgency = "特  急";
-    v.title = "标题";
-    v.recipients = "主送单位";
-    v.body = "第一段\r第二段";
-    v.subject = "主题词";
-    v.copyTo = "抄送单位";
-    v.copies = "30";
-    v.attachments = {"1．甲", "2．乙"};
-    v.draftingUnit = "综合科";
-    v.date = {"2026年", "3月", "15日"};
-    v.sender = "来文单位";
-    v.senderNumber = "某发改〔2026〕35号";
-    return v;
-}
-
 } // namespace
 
 TEST_P(SlipTemplates, ApprovalSlipValuesStandBesideTheirLabels) {
     automation::Document doc = open("dqx8.dqx");
     ASSERT_GE(doc.Paragraphs().Count(), 29);
-    fill(doc, TForm14::outputPlan().wordRows, filled());
+    fill(doc, TForm14::outputPlan().wordRows, testsupport::slipValues(DocumentStyle::Party));
     EXPECT_EQ(cell(doc, 1, 1), "某某市人民政府发文审批笺");
-    EXPECT_EQ(doc.Tables().Item(1).Cell(1, 1).Range().Font().nameFarEast(), "标准公文_小标宋");
+    EXPECT_EQ(doc.Tables().Item(1).Cell(1, 1).Range().Font().nameFarEast(), "方正小标宋简体");
     EXPECT_EQ(cell(doc, 3, 1), "发文字号");
     EXPECT_EQ(cell(doc, 3, 2), "某府〔2026〕12号");
     EXPECT_EQ(cell(doc, 3, 3), "缓急：特  急");
     EXPECT_EQ(cell(doc, 3, 4), "密级：机密★一年");
     const std::pair<std::string, std::string> rows[] = {
-        {"主送", "主送单位"},           {"抄送", "抄送单位。"}, {"拟稿单位", "综合科"},
-        {"附件", "1．甲\r      2．乙"}, {"主题词", "主题词"},   {"标题", "标题"},
+        {"主送", "各区县人民政府"},  {"抄送", "市委办公室。"},
+        {"拟稿单位", "综合科"},      {"附件", "1．会议议程\r      2．参会回执\r      3．住宿安排"},
+        {"主题词", "安全生产 会议"}, {"标题", "关于召开全市安全生产工作会议的通知"},
         {"正文", "第一段\r第二段"},
     };
     for (int row = 6, i = 0; row <= 13; ++row) {
@@ -101,15 +77,15 @@ TEST_P(SlipTemplates, IncomingSlipBookmarksStandBesideTheirLabels) {
     automation::Document doc = open("dqxsw.dqx");
     for (const char* name : {"zbh", "swrq", "lwdw", "lwzh", "wjbt", "ybyj", "jm", "hj", "fwjg"})
         EXPECT_TRUE(doc.Bookmarks().Exists(name)) << name;
-    fill(doc, TForm16::outputPlan().wordRows, filled());
+    fill(doc, TForm16::outputPlan().wordRows, testsupport::slipValues(DocumentStyle::Party));
     const std::tuple<int, int, const char*, const char*> cells[] = {
-        {1, 1, "来文单位", "来文单位"},
+        {1, 1, "来文单位", "某某省发展和改革委员会"},
         {1, 3, "收文日期", "2026年3月15日"},
         {2, 1, "来文字号", "某发改〔2026〕35号"},
         {2, 3, "收文编号", "某府〔2026〕12号"},
         {3, 1, "密级", "机密★一年"},
         {3, 3, "缓急", "特  急"},
-        {4, 1, "文件标题", "标题"},
+        {4, 1, "文件标题", "关于召开全市安全生产工作会议的通知"},
         {5, 1, "拟办意见", "第一段\r第二段"},
     };
     for (const auto& [row, column, label, value] : cells) {
