@@ -5,25 +5,32 @@
 
 namespace composer {
 
-std::vector<std::string> yearComboItems(int currentYear) {
-    std::vector<std::string> items;
-    for (int year = FirstComboYear; year <= currentYear + 1; ++year)
-        items.push_back(chineseYearText(year));
-    return items;
+namespace {
+
+std::string itemText(int number, const char* unit, std::string (*chinese)(int), Numerals numerals) {
+    return numerals == Numerals::Arabic ? std::to_string(number) + unit : chinese(number);
 }
 
-std::vector<std::string> monthComboItems() {
-    std::vector<std::string> items;
-    for (int month = 1; month <= 12; ++month)
-        items.push_back(chineseMonthText(month));
-    return items;
+std::vector<std::string> items(int first, int last, const char* unit, std::string (*chinese)(int),
+                               Numerals numerals) {
+    std::vector<std::string> texts;
+    for (int number = first; number <= last; ++number)
+        texts.push_back(itemText(number, unit, chinese, numerals));
+    return texts;
 }
 
-std::vector<std::string> dayComboItems() {
-    std::vector<std::string> items;
-    for (int day = 1; day <= 31; ++day)
-        items.push_back(chineseDayText(day));
-    return items;
+} // namespace
+
+std::vector<std::string> yearComboItems(int currentYear, Numerals numerals) {
+    return items(FirstComboYear, currentYear + 1, "年", chineseYearText, numerals);
+}
+
+std::vector<std::string> monthComboItems(Numerals numerals) {
+    return items(1, 12, "月", chineseMonthText, numerals);
+}
+
+std::vector<std::string> dayComboItems(Numerals numerals) {
+    return items(1, 31, "日", chineseDayText, numerals);
 }
 
 void selectDate(ui::ComboBox& year, ui::ComboBox& month, ui::ComboBox& day, int y, int m, int d) {

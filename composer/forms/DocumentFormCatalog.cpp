@@ -1,11 +1,14 @@
 #include "composer/forms/DocumentFormCatalog.h"
 
 #include "composer/forms/TForm11.h"
+#include "composer/forms/TForm14.h"
+#include "composer/forms/TForm16.h"
 #include "composer/forms/TForm2.h"
 #include "composer/forms/TForm3.h"
 #include "composer/forms/TForm4.h"
 #include "composer/forms/TForm9.h"
 #include "composer/windows/TForm1.h"
+#include "platform/ui/Application.h"
 
 #include <utility>
 
@@ -23,6 +26,8 @@ constexpr std::pair<std::string_view, void (*)(TForm1&)> Forms[] = {
     {"TForm9", openForm<TForm9>},   // down-going, three or more authorities
     {"TForm4", openForm<TForm4>},   // meeting minutes
     {"TForm11", openForm<TForm11>}, // work briefing
+    {"TForm14", openForm<TForm14>}, // dispatch approval slip
+    {"TForm16", openForm<TForm16>}, // incoming-document slip
 };
 
 bool open(TForm1& chooser, std::string_view formClass) {
@@ -35,8 +40,9 @@ bool open(TForm1& chooser, std::string_view formClass) {
     return false;
 }
 
-void createHidden(ui::Application&) {
-    // The incoming-document form is created hidden here once it exists.
+// The incoming-document form, made once and never shown: its creation duties run as for every instance.
+void createHidden(ui::Application& app) {
+    app.createForm<TForm16>();
 }
 
 } // namespace

@@ -63,8 +63,8 @@ OutputPlan numberPartPlan(const NumberPartOutput& output) {
     plan.wordRows = hostRows(output, WordSubjectLabel, slot::MastheadAnchoring::AsTemplate);
     plan.wpsTemplate = output.templateName;
     plan.wpsRows = hostRows(output, WpsSubjectLabel, slot::MastheadAnchoring::ToPage);
-    plan.placeholders = output.placeholders;
-    plan.wordFailures = WordFailures::ShowAndRelease;
+    plan.steps.placeholders = output.placeholders;
+    plan.steps.wordFailures = WordFailures::ShowAndRelease;
     return plan;
 }
 

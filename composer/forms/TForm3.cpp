@@ -29,7 +29,7 @@ OutputPlan makePlan() {
     plan.wordTemplate = "dqx12.dqx";
     plan.wordRows = joined({slot::copiesLine(22), slot::issueLine(22), slot::copyToAbove(22)},
                            sharedRows({{22, 26}, {24, 28}}, false));
-    plan.wordFailures = WordFailures::ShowAndRelease;
+    plan.steps.wordFailures = WordFailures::ShowAndRelease;
 
     // The same template in WPS counts the masthead table one character longer.
     plan.wpsTemplate = "dqx12.dqx";

@@ -31,7 +31,7 @@ OutputPlan makePlan() {
     plan.wordTemplate = "dqx13.dqx";
     plan.wordRows = joined({slot::copiesLine(24), slot::issueLine(24), slot::copyToAbove(24)},
                            sharedRows({{25, 29}, {27, 31}}, false));
-    plan.wordFailures = WordFailures::ShowAndRelease;
+    plan.steps.wordFailures = WordFailures::ShowAndRelease;
 
     // The same template in WPS counts the masthead table one character longer.
     plan.wpsTemplate = "dqx13.dqx";

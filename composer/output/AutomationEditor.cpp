@@ -1,5 +1,6 @@
 #include "composer/output/AutomationEditor.h"
 
+#include "platform/automation/Bookmarks.h"
 #include "platform/automation/Font.h"
 #include "platform/automation/Paragraphs.h"
 #include "platform/automation/Range.h"
@@ -37,8 +38,12 @@ automation::Range AutomationEditor::shapeText(int shape) const {
     return m_document.Shapes().Item(shape).TextFrame().TextRange();
 }
 
-automation::Range AutomationEditor::cell(int row, int column) const {
-    return m_document.Tables().Item(1).Cell(row, column).Range();
+automation::Range AutomationEditor::cell(int table, int row, int column) const {
+    return m_document.Tables().Item(table).Cell(row, column).Range();
+}
+
+automation::Range AutomationEditor::bookmark(const std::string& name) const {
+    return m_document.Bookmarks().Item(name).Range();
 }
 
 void AutomationEditor::insertBefore(int n, const std::string& text) {
@@ -69,14 +74,6 @@ void AutomationEditor::setSingleSpacingWithLinesBefore(int n, double lines) {
 
 void AutomationEditor::setRangeFontName(int first, int last, const std::string& name) {
     m_document.Range(first, last).Font().setName(name);
-}
-
-void AutomationEditor::setCellText(int row, int column, const std::string& text) {
-    cell(row, column).setText(text);
-}
-
-void AutomationEditor::setCellFont(int row, int column, const FontChange& font) {
-    apply(cell(row, column).Font(), font);
 }
 
 int AutomationEditor::shapeCount() {
@@ -110,6 +107,26 @@ void AutomationEditor::hideShapeOutline(int shape) {
 void AutomationEditor::addLine(double x1, double y1, double x2, double y2) {
     m_document.Shapes().AddLine(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
                                 static_cast<float>(y2));
+}
+
+void AutomationEditor::setCellText(int table, int row, int column, const std::string& text) {
+    cell(table, row, column).setText(text);
+}
+
+void AutomationEditor::setCellFont(int table, int row, int column, const FontChange& font) {
+    apply(cell(table, row, column).Font(), font);
+}
+
+void AutomationEditor::setBookmarkText(const std::string& name, const std::string& text) {
+    bookmark(name).setText(text);
+}
+
+void AutomationEditor::setBookmarkFont(const std::string& name, const FontChange& font) {
+    apply(bookmark(name).Font(), font);
+}
+
+void AutomationEditor::setBookmarkAlignment(const std::string& name, Alignment alignment) {
+    bookmark(name).ParagraphFormat().setAlignment(static_cast<int>(alignment));
 }
 
 } // namespace composer

@@ -18,9 +18,6 @@ public:
     void setSingleSpacingWithLinesBefore(int paragraph, double lines) override;
     void setRangeFontName(int first, int last, const std::string& name) override;
 
-    void setCellText(int row, int column, const std::string& text) override;
-    void setCellFont(int row, int column, const FontChange& font) override;
-
     int shapeCount() override;
     void setShapeName(int shape, const std::string& name) override;
     void setShapeText(int shape, const std::string& text) override;
@@ -29,13 +26,19 @@ public:
     void setShapeRelativeToPage(int shape) override;
     void hideShapeOutline(int shape) override;
     void addLine(double x1, double y1, double x2, double y2) override;
+    void setCellText(int table, int row, int column, const std::string& text) override;
+    void setCellFont(int table, int row, int column, const FontChange& font) override;
+    void setBookmarkText(const std::string& name, const std::string& text) override;
+    void setBookmarkFont(const std::string& name, const FontChange& font) override;
+    void setBookmarkAlignment(const std::string& name, Alignment alignment) override;
 
     const automation::Document& document() const { return m_document; }
 
 private:
     automation::Range paragraph(int n) const;
     automation::Range shapeText(int shape) const;
-    automation::Range cell(int row, int column) const;
+    automation::Range cell(int table, int row, int column) const;
+    automation::Range bookmark(const std::string& name) const;
 
     automation::Document m_document;
 };

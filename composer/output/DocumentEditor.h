@@ -49,11 +49,6 @@ public:
     // The font name of the characters a to b, counted from the start of the document.
     virtual void setRangeFontName(int first, int last, const std::string& name) = 0;
 
-    // The cell (row, column) of the document's first table, counted from 1: its text, which replaces
-    // what the cell holds, and the format of its characters.
-    virtual void setCellText(int row, int column, const std::string& text) = 0;
-    virtual void setCellFont(int row, int column, const FontChange& font) = 0;
-
     virtual int shapeCount() = 0;
     virtual void setShapeName(int shape, const std::string& name) = 0;
     virtual void setShapeText(int shape, const std::string& text) = 0;
@@ -63,6 +58,17 @@ public:
     virtual void hideShapeOutline(int shape) = 0;
     // A line from (x1, y1) to (x2, y2) in points, anchored where the word processor chooses.
     virtual void addLine(double x1, double y1, double x2, double y2) = 0;
+
+    // The cell (row, column) of the table-th table, all counted from 1: its whole text replaced, or its
+    // characters' format.
+    virtual void setCellText(int table, int row, int column, const std::string& text) = 0;
+    virtual void setCellFont(int table, int row, int column, const FontChange& font) = 0;
+
+    // A named bookmark: its text replaced (the bookmark then holds the new text), its characters'
+    // format, its paragraph's alignment.
+    virtual void setBookmarkText(const std::string& name, const std::string& text) = 0;
+    virtual void setBookmarkFont(const std::string& name, const FontChange& font) = 0;
+    virtual void setBookmarkAlignment(const std::string& name, Alignment alignment) = 0;
 };
 
 } // namespace composer

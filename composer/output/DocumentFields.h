@@ -37,6 +37,11 @@ struct DocumentFields {
     ui::Edit* importPath = nullptr;
     ui::Edit* issueDate = nullptr; // hidden: IssueDateText
     ui::Memo* attachments = nullptr;
+    ui::Edit* draftingUnit = nullptr; // 拟稿单位, remembered in the current profile
+    ui::Edit* sender = nullptr;       // 来文单位
+    ui::Edit* senderPrefix = nullptr; // the received document's own number: prefix〔year〕serial号
+    ui::Edit* senderYear = nullptr;
+    ui::Edit* senderSerial = nullptr;
     ui::Button* output = nullptr;
     ui::OpenDialog* openDialog = nullptr;
 };

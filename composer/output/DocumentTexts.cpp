@@ -25,11 +25,20 @@ SecrecyMark FormatSecrecyMark(const std::string& level, const std::string& perio
     return {level, ""};
 }
 
+std::string secrecyText(const std::string& level, const std::string& mark) {
+    return level.empty() ? std::string() : level + mark;
+}
+
 MarksParagraphs marksParagraphs(const std::string& level, const std::string& mark,
                                 const std::string& urgency) {
     if (level.empty())
         return {urgency, ""};
-    return {level + mark, urgency};
+    return {secrecyText(level, mark), urgency};
+}
+
+std::string documentNumberText(const std::string& prefix, const std::string& year,
+                               const std::string& serial) {
+    return prefix + "〔" + year + "〕" + serial + "号";
 }
 
 IssueLine FormatIssueLine(const std::string& name, DocumentStyle style, const std::string& issueDateText) {
@@ -48,6 +57,10 @@ std::string IssueDateText(int year, int month, int day) {
            "日印发";
 }
 
+std::string joinedDate(const DateFields& date) {
+    return date.year + date.month + date.day;
+}
+
 std::string FormatDateLine(DocumentStyle style, const DateFields& date,
                            const std::vector<std::string>& partyLinesAbove) {
     if (style == DocumentStyle::Administrative)
@@ -60,7 +73,7 @@ std::string FormatDateLine(DocumentStyle style, const DateFields& date,
 
 std::string FormatDateAlone(DocumentStyle style, const DateFields& date) {
     if (style == DocumentStyle::Administrative)
-        return date.year + date.month + date.day;
+        return joinedDate(date);
     return ChineseYearToDigits(date.year) + ChineseMonthToDigits(date.month) + ChineseDayToDigits(date.day);
 }
 

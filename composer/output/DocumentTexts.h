@@ -16,6 +16,9 @@ struct SecrecyMark {
 };
 SecrecyMark FormatSecrecyMark(const std::string& level, const std::string& period);
 
+// The level followed by its mark; nothing at all without a level, since a mark of no level means nothing.
+std::string secrecyText(const std::string& level, const std::string& mark);
+
 // The two marks paragraphs: level + mark in the first and the urgency in the second, or the urgency
 // alone in the first when there is no level.
 struct MarksParagraphs {
@@ -36,6 +39,9 @@ struct IssueLine {
 enum class DocumentStyle { Administrative, Party };
 IssueLine FormatIssueLine(const std::string& name, DocumentStyle style, const std::string& issueDateText);
 
+// A document number: prefix + "〔" + year + "〕" + serial + "号", the parts as they stand.
+std::string documentNumberText(const std::string& prefix, const std::string& year, const std::string& serial);
+
 // IssueDateText: "Y年M月D日印发", led by one blank for each of month and day below 10 so that the text
 // always has the same width.
 std::string IssueDateText(int year, int month, int day);
@@ -48,6 +54,8 @@ struct DateFields {
     std::string month;
     std::string day;
 };
+// The three date texts joined as they stand.
+std::string joinedDate(const DateFields& date);
 std::string FormatDateLine(DocumentStyle style, const DateFields& date,
                            const std::vector<std::string>& partyLinesAbove);
 // The date alone, as the forms that write it without the authority line have it: the combo texts as

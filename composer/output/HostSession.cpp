@@ -63,7 +63,7 @@ automation::Document OpenTemplate(const automation::Application& application,
 
 void ApplyPageLayout(const automation::Application& application, const automation::Document& document,
                      const AuthorityProfile& profile, HostKind host, const PageLayoutSteps& steps) {
-    if (host == HostKind::Word && steps.spellingCheckOff)
+    if (steps.spellingCheckOff && (host == HostKind::Word || steps.spellingCheckOffInWps))
         application.Options().setCheckSpellingAsYouType(false);
     if (host == HostKind::Word && steps.grammarCheckOff)
         application.Options().setCheckGrammarAsYouType(false);

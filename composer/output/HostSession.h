@@ -36,12 +36,13 @@ automation::Document OpenTemplate(const automation::Application& application,
 
 // The steps of ApplyPageLayout; the forms that omit some say which.
 struct PageLayoutSteps {
-    bool spellingCheckOff = true;  // Word only: Options.CheckSpellingAsYouType := False
-    bool grammarCheckOff = true;   // Word only: Options.CheckGrammarAsYouType := False
-    bool tableGridlinesOff = true; // ActiveWindow.View.TableGridlines := False (guarded in WPS)
-    bool margins = true;           // top, foot, left, right of the profile, millimetres to points
-    bool bodyStyle = true;         // "正文": Font.NameFarEast := zwzt, Font.Size := zwsize
-    bool charsLine = true;         // PageSetup.CharsLine := 28
+    bool spellingCheckOff = true;       // Word only: Options.CheckSpellingAsYouType := False
+    bool spellingCheckOffInWps = false; // the same switch in WPS too
+    bool grammarCheckOff = true;        // Word only: Options.CheckGrammarAsYouType := False
+    bool tableGridlinesOff = true;      // ActiveWindow.View.TableGridlines := False (guarded in WPS)
+    bool margins = true;                // top, foot, left, right of the profile, millimetres to points
+    bool bodyStyle = true;              // "正文": Font.NameFarEast := zwzt, Font.Size := zwsize
+    bool charsLine = true;              // PageSetup.CharsLine := 28
 };
 
 // ApplyPageLayout: the layout of the profile on the new document, in the order of the steps above.

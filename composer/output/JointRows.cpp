@@ -12,6 +12,8 @@ constexpr const char* Seal = "发文机关";
 // A name wider than this (in code-page bytes, ten Chinese characters) no longer fits its cell.
 constexpr std::size_t FullWidthNameBytes = 20;
 constexpr int HalfWidth = 50;
+// The masthead is the document's first table.
+constexpr int MastheadTable = 1;
 
 std::string ideographicBlanks(int count) {
     std::string blanks;
@@ -51,15 +53,15 @@ SlotRow jointMasthead(int authorities) {
         const std::string& first = v.profile.section;
         std::vector<MastheadCell> cells = mastheadCells(first, authorities);
         for (const MastheadCell& cell : cells)
-            doc.setCellText(cell.row, cell.column, cell.text);
+            doc.setCellText(MastheadTable, cell.row, cell.column, cell.text);
         if (text::gbkLength(first) > FullWidthNameBytes)
-            doc.setCellFont(1, 1, FontChange::scaled(HalfWidth));
+            doc.setCellFont(MastheadTable, 1, 1, FontChange::scaled(HalfWidth));
         for (const MastheadCell& cell : cells)
-            doc.setCellFont(cell.row, cell.column, FontChange::named(v.profile.fwzt));
+            doc.setCellFont(MastheadTable, cell.row, cell.column, FontChange::named(v.profile.fwzt));
         FontChange bold;
         bold.bold = v.profile.fwbold;
         for (const MastheadCell& cell : cells)
-            doc.setCellFont(cell.row, cell.column, bold);
+            doc.setCellFont(MastheadTable, cell.row, cell.column, bold);
     };
 }
 

@@ -4,6 +4,7 @@
 
 #include "composer/core/AuthorityProfile.h"
 #include "composer/output/DocumentEditor.h"
+#include "composer/output/HostSession.h"
 
 #include <memory>
 #include <string>
@@ -13,10 +14,10 @@ namespace composer {
 class OutputHost {
 public:
     virtual ~OutputHost() = default;
-    // AttachHost, OpenTemplate and ApplyPageLayout; the editor lives until release() or the end of
-    // the host object.
+    // AttachHost, OpenTemplate and ApplyPageLayout with the form's steps of it; the editor lives until
+    // release() or the end of the host object.
     virtual DocumentEditor& open(HostKind host, const std::string& templateName,
-                                 const AuthorityProfile& profile) = 0;
+                                 const AuthorityProfile& profile, const PageLayoutSteps& layout) = 0;
     // ReleaseHost: the document stays open in the host.
     virtual void release() = 0;
 };

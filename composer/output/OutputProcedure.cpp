@@ -1,6 +1,7 @@
 #include "composer/output/OutputProcedure.h"
 
 #include "composer/core/ProcessPaths.h"
+#include "composer/core/ProfileMemory.h"
 #include "composer/core/SerialMemory.h"
 #include "composer/core/ShowMessage.h"
 #include "composer/output/TemplateCheck.h"
@@ -28,12 +29,6 @@ std::string textOf(const ui::TextControl* control) {
     return control ? control->text() : std::string();
 }
 
-// FillPlaceholders for a field whose placeholder the form chooses; without one the text stays as it is.
-std::string filled(const ui::TextControl* control, const char* placeholder) {
-    std::string text = textOf(control);
-    return placeholder ? orPlaceholder(text, placeholder) : text;
-}
-
 std::string joinedWithCr(const std::vector<std::string>& lines) {
     std::string joined;
     for (std::size_t i = 0; i < lines.size(); ++i)
@@ -41,17 +36,20 @@ std::string joinedWithCr(const std::vector<std::string>& lines) {
     return joined;
 }
 
-// LoadAuthorityProfile with RememberSerial: the profile first, then the serial under the abbreviation.
-AuthorityProfile loadProfileAndRememberSerial(const DocumentFields& f) {
+// LoadAuthorityProfile with what the form remembers: the drafting unit before the profile is read,
+// the serial under the abbreviation after.
+AuthorityProfile loadProfileAndRemember(const DocumentFields& f, const OutputSteps& steps) {
+    if (f.draftingUnit)
+        rememberInCurrentProfile(paths().IniPath, "ygdw", f.draftingUnit->text());
     AuthorityProfile profile;
     {
         ini::IniFile settings(paths().IniPath);
-        profile = readAuthorityProfile(settings, currentProfileName(settings, "发文机关标识"),
+        profile = readAuthorityProfile(settings, currentProfileName(settings, steps.profileFallback),
                                        ProfileDefaults::outputProcedure());
     }
-    if (f.abbreviation && f.serial)
+    if (steps.rememberSerial && f.abbreviation && f.serial)
         RememberSerial(paths().IniPath, SerialSection, f.abbreviation->text(), f.serial->text());
-    if (f.leftPart && f.serial)
+    if (steps.rememberSerial && f.leftPart && f.serial)
         RememberSerial(paths().IniPath, LeftSerialSection, f.leftPart->text(), f.serial->text());
     return profile;
 }
@@ -82,31 +80,35 @@ void setOutputHostFactory(OutputHostFactory factory) {
     hostFactory() = std::move(factory);
 }
 
-OutputValues prepareOutput(const DocumentFields& f, const FieldPlaceholders& placeholders) {
+OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
     OutputValues v;
     SecrecyMark secrecy = FormatSecrecyMark(textOf(f.level), textOf(f.period));
     if (f.level && secrecy.level != f.level->text())
         f.level->setText(secrecy.level);
     v.level = secrecy.level;
     v.mark = secrecy.mark;
-    v.profile = loadProfileAndRememberSerial(f);
-    if (f.body)
+    v.profile = loadProfileAndRemember(f, steps);
+    if (f.body && steps.trimBody)
         TrimBodyLines(*f.body);
+    // FillPlaceholders: a field whose form gives no placeholder stays as it is.
+    auto filled = [&](const std::string& field, const char* placeholder) {
+        return steps.fillPlaceholders && placeholder ? orPlaceholder(field, placeholder) : field;
+    };
 
     v.style = v.profile.xz ? DocumentStyle::Administrative : DocumentStyle::Party;
     v.host = f.output && f.output->caption() == OutputCaptionWps ? HostKind::Wps : HostKind::Word;
     v.abbreviation = textOf(f.abbreviation);
     v.numberYear = textOf(f.numberYear);
-    v.serial = filled(f.serial, placeholders.serial);
+    v.serial = filled(textOf(f.serial), steps.placeholders.serial);
     v.leftPart = textOf(f.leftPart);
     v.rightPart = textOf(f.rightPart);
     v.urgency = textOf(f.urgency);
-    v.title = filled(f.title, placeholders.title);
-    v.recipients = orPlaceholder(textOf(f.recipients), placeholder::Recipients);
+    v.title = filled(textOf(f.title), steps.placeholders.title);
+    v.recipients = filled(textOf(f.recipients), placeholder::Recipients);
     // The body goes in as typed, every line break a paragraph mark, a final one included; only an
     // empty body takes the placeholder.
-    v.body = orPlaceholder(text::withLineBreak(textOf(f.body), "\r"), placeholder::Body);
-    v.subject = orPlaceholder(textOf(f.subject), placeholder::Subject);
+    v.body = filled(text::withLineBreak(textOf(f.body), "\r"), placeholder::Body);
+    v.subject = filled(textOf(f.subject), placeholder::Subject);
     v.copyTo = textOf(f.copyTo);
     v.copies = textOf(f.copies);
     v.note = textOf(f.note);
@@ -114,6 +116,11 @@ OutputValues prepareOutput(const DocumentFields& f, const FieldPlaceholders& pla
     v.date = {textOf(f.dateYear), textOf(f.dateMonth), textOf(f.dateDay)};
     if (f.attachments)
         v.attachments = f.attachments->lines();
+    v.draftingUnit = textOf(f.draftingUnit);
+    v.sender = textOf(f.sender);
+    if (f.senderPrefix || f.senderYear || f.senderSerial)
+        v.senderNumber =
+            documentNumberText(textOf(f.senderPrefix), textOf(f.senderYear), textOf(f.senderSerial));
     v.issueLine = FormatIssueLine(v.profile.name, v.style, textOf(f.issueDate));
     return v;
 }
@@ -124,7 +131,7 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
         return;
     RunningFlag guard(running);
 
-    OutputValues values = prepareOutput(fields, plan.placeholders);
+    OutputValues values = prepareOutput(fields, plan.steps);
     bool wps = values.host == HostKind::Wps;
     bool copyToVariant = wps && !values.copyTo.empty() && !plan.wpsTemplateWithCopyTo.empty();
     const std::string& templateName =
@@ -133,7 +140,7 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
 
     std::unique_ptr<OutputHost> host = hostFactory()();
     try {
-        DocumentEditor& document = host->open(values.host, templateName, values.profile);
+        DocumentEditor& document = host->open(values.host, templateName, values.profile, plan.steps.layout);
         for (const SlotRow& row : rows)
             row(values, document);
     } catch (const TemplateDamaged& damaged) {
@@ -145,7 +152,7 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
         ui::Application::current().terminate();
         return;
     } catch (const std::exception& failure) {
-        if (wps || plan.wordFailures == WordFailures::Propagate)
+        if (wps || plan.steps.wordFailures == WordFailures::Propagate)
             throw;
         // The document stays as far as it was made; the form goes on as after a run.
         showMessage(failure.what());

@@ -34,8 +34,20 @@ struct FieldPlaceholders {
     const char* serial = nullptr;
 };
 
-// What one form gives the shared procedure: its templates and slot maps per host. The WPS copy may
-// take another template when the copy-to field is filled.
+// The steps around the slot map in which forms differ; the defaults are the down-going form's.
+struct OutputSteps {
+    // The profile's name when no current profile is set.
+    std::string profileFallback = "发文机关标识";
+    bool rememberSerial = true;   // RememberSerial under the abbreviation or the left number part
+    bool trimBody = true;         // TrimBodyLines
+    bool fillPlaceholders = true; // FillPlaceholders
+    FieldPlaceholders placeholders;
+    PageLayoutSteps layout;
+    WordFailures wordFailures = WordFailures::Propagate;
+};
+
+// What one form gives the shared procedure: its templates and slot maps per host, and its steps. The WPS
+// copy may take another template when the copy-to field is filled.
 struct OutputPlan {
     std::string wordTemplate;
     SlotMap wordRows;
@@ -43,8 +55,7 @@ struct OutputPlan {
     std::string wpsTemplateWithCopyTo; // empty: wpsTemplate
     SlotMap wpsRows;
     SlotMap wpsRowsWithCopyTo;
-    FieldPlaceholders placeholders;
-    WordFailures wordFailures = WordFailures::Propagate;
+    OutputSteps steps;
 };
 
 // The word processor that output runs use; tests put their own in.
@@ -55,9 +66,9 @@ void setOutputHostFactory(OutputHostFactory factory);
 void TrimBodyLines(ui::Memo& body);
 
 // Reads the form's fields and the profile into the values the slot rows use; widens a bare secrecy
-// level in the level combo (FormatSecrecyMark) and remembers the serial (RememberSerial) under the
-// abbreviation or the left number part.
-OutputValues prepareOutput(const DocumentFields& fields, const FieldPlaceholders& placeholders = {});
+// level in the level combo (FormatSecrecyMark), remembers the serial (RememberSerial, under the
+// abbreviation or the left number part) and the drafting unit, as the steps say.
+OutputValues prepareOutput(const DocumentFields& fields, const OutputSteps& steps = {});
 
 // The whole run. A damaged template set ends the program after its message.
 void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPlan& plan);

@@ -33,6 +33,9 @@ struct OutputValues {
     std::string units; // lines joined by CR
     DateFields date;
     std::vector<std::string> attachments;
+    std::string draftingUnit;
+    std::string sender;
+    std::string senderNumber; // prefix〔year〕serial号 of the received document
     IssueLine issueLine;
 };
 

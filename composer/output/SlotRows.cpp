@@ -147,7 +147,7 @@ SlotRow titleLine(int paragraph, TitlePlacement placement) {
 
 SlotRow documentNumber(int paragraph) {
     return [paragraph](const OutputValues& v, DocumentEditor& doc) {
-        doc.insertBefore(paragraph, v.abbreviation + "〔" + v.numberYear + "〕" + v.serial + "号");
+        doc.insertBefore(paragraph, documentNumberText(v.abbreviation, v.numberYear, v.serial));
         doc.setAlignment(paragraph, Alignment::Center);
     };
 }

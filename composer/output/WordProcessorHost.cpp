@@ -11,12 +11,12 @@ namespace {
 // The embedded word processor as the output procedure's host: the host steps around the editor.
 class WordProcessorHost : public OutputHost {
 public:
-    DocumentEditor& open(HostKind host, const std::string& templateName,
-                         const AuthorityProfile& profile) override {
+    DocumentEditor& open(HostKind host, const std::string& templateName, const AuthorityProfile& profile,
+                         const PageLayoutSteps& layout) override {
         m_application = AttachHost(host);
         automation::Document document = OpenTemplate(*m_application, templateName);
         m_editor.emplace(document);
-        ApplyPageLayout(*m_application, document, profile, host);
+        ApplyPageLayout(*m_application, document, profile, host, layout);
         return *m_editor;
     }
 

@@ -25,4 +25,8 @@ Bookmark Bookmarks::Item(const std::string& name) const {
     return Bookmark(m_document, name);
 }
 
+Bookmark Bookmarks::Item(int index) const {
+    return Bookmark(m_document, m_document->bookmarks().name(index));
+}
+
 } // namespace automation

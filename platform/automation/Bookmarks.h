@@ -34,6 +34,8 @@ public:
     bool Exists(const std::string& name) const;
     // The bookmark of that name. Throws Error when there is none.
     Bookmark Item(const std::string& name) const;
+    // The index-th bookmark (from 1) in document order. Throws Error when there is none.
+    Bookmark Item(int index) const;
 
 private:
     std::shared_ptr<wordproc::Document> m_document;

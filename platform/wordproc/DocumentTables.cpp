@@ -136,6 +136,14 @@ int DocumentBookmarks::count() const {
     return static_cast<int>(m_model.body().select_nodes(".//w:bookmarkStart").size());
 }
 
+std::string DocumentBookmarks::name(int index) const {
+    pugi::xpath_node_set starts = m_model.body().select_nodes(".//w:bookmarkStart");
+    if (index < 1 || index > static_cast<int>(starts.size()))
+        throw Error("所要求的书签不存在：第 " + std::to_string(index) + " 个（共 " +
+                    std::to_string(starts.size()) + " 个）。");
+    return starts[static_cast<std::size_t>(index - 1)].node().attribute("w:name").value();
+}
+
 bool DocumentBookmarks::exists(std::string_view name) const {
     for (pugi::xpath_node hit : m_model.body().select_nodes(".//w:bookmarkStart")) {
         if (name == hit.node().attribute("w:name").value())

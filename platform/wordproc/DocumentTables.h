@@ -34,6 +34,8 @@ public:
     DocumentBookmarks(DocumentModel& model, DocumentText& text) : m_model(model), m_text(text) {}
 
     int count() const;
+    // The name of the index-th bookmark (from 1) in document order. Throws Error when there is none.
+    std::string name(int index) const;
     bool exists(std::string_view name) const;
     // The characters between the bookmark's start and end. Throws Error for an unknown name.
     Span span(std::string_view name) const;

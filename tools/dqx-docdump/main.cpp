@@ -1,6 +1,7 @@
 // Prints what a document holds, as the word processor reads it:
 //   P<n> <alignment> | {<East Asian font> <size> <width %>[ bold]}<text>{...}<text>
 //   S<n> <name> | <alignment> {<font>...}<text of its box>
+//   B <name> | <text the bookmark encloses>
 // and with --cells, after them, every cell of every table of the main text:
 //   T<t> <row>.<column> <alignment> | {<font>...}<text>
 // A new {...} starts where the characters' format changes; paragraph marks and cell ends are left out
@@ -8,6 +9,7 @@
 
 #include "platform/automation/Application.h"
 #include "platform/automation/Automation.h"
+#include "platform/automation/Bookmarks.h"
 #include "platform/automation/Error.h"
 #include "platform/automation/Font.h"
 #include "platform/automation/Paragraphs.h"
@@ -108,6 +110,11 @@ void dump(const automation::Document& doc) {
             // A line has no text.
         }
         std::cout << '\n';
+    }
+    automation::Bookmarks bookmarks = doc.Bookmarks();
+    for (int i = 1; i <= bookmarks.Count(); ++i) {
+        automation::Bookmark bookmark = bookmarks.Item(i);
+        std::cout << "B " << bookmark.name() << " | " << withoutMarks(bookmark.Range().text()) << '\n';
     }
 }
 

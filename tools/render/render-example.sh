@@ -12,25 +12,28 @@ scripts=$top/tests/scripts
 # One line per kind: the kind, the script folder, the script, its data folder, the date it runs on.
 examples() {
     cat <<'TABLE'
-administrative  downgoing  word_administrative.script  administrative  2026-12-09
-party           downgoing  party_word.script           party           2026-01-05
-wps             downgoing  wps_both_templates.script   wps             2026-11-20
-short           downgoing  word_short_notice.script    administrative  2026-12-09
-long            downgoing  word_long_body.script       administrative  2026-12-09
-joint2                joint      two_word_administrative.script    word_administrative  2026-12-09
-joint2-party          joint      two_word_party.script             word_party           2026-01-05
-joint2-wps            joint      two_wps.script                    wps                  2026-11-20
-joint2-wps-party      joint      two_wps_party.script              wps_party            2026-03-15
-joint3                joint      three_word_administrative.script  word_administrative  2026-12-09
-joint3-party          joint      three_word_party.script           word_party           2026-01-05
-joint3-wps            joint      three_wps.script                  wps                  2026-11-20
-joint3-wps-party      joint      three_wps_party.script            wps_party            2026-03-15
-minutes         minutes    word_administrative.script  administrative  2026-03-12
-minutes-party   minutes    word_party.script           party           2026-10-08
-minutes-wps     minutes    wps_party.script            wps_party       2026-11-30
-briefing        briefing   word_administrative.script  administrative  2026-06-30
-briefing-party  briefing   word_party.script           party           2026-09-29
-briefing-wps    briefing   wps_administrative.script   wps             2026-02-03
+administrative     downgoing  word_administrative.script         administrative           2026-12-09
+party              downgoing  party_word.script                  party                    2026-01-05
+wps                downgoing  wps_both_templates.script          wps                      2026-11-20
+short              downgoing  word_short_notice.script           administrative           2026-12-09
+long               downgoing  word_long_body.script              administrative           2026-12-09
+joint2             joint      two_word_administrative.script     word_administrative      2026-12-09
+joint2-party       joint      two_word_party.script              word_party               2026-01-05
+joint2-wps         joint      two_wps.script                     wps                      2026-11-20
+joint2-wps-party   joint      two_wps_party.script               wps_party                2026-03-15
+joint3             joint      three_word_administrative.script   word_administrative      2026-12-09
+joint3-party       joint      three_word_party.script            word_party               2026-01-05
+joint3-wps         joint      three_wps.script                   wps                      2026-11-20
+joint3-wps-party   joint      three_wps_party.script             wps_party                2026-03-15
+minutes            minutes    word_administrative.script         administrative           2026-03-12
+minutes-party      minutes    word_party.script                  party                    2026-10-08
+minutes-wps        minutes    wps_party.script                   wps_party                2026-11-30
+briefing           briefing   word_administrative.script         administrative           2026-06-30
+briefing-party     briefing   word_party.script                  party                    2026-09-29
+briefing-wps       briefing   wps_administrative.script          wps                      2026-02-03
+approval           slips      approval_word_administrative.script approval_administrative  2026-12-09
+approval-wps       slips      approval_wps_party.script          approval_party           2026-06-01
+incoming           slips      incoming_profiles.script           incoming                 2026-03-15
 TABLE
 }
 

@@ -1,44 +1,18 @@
 // The down-going form on the headless backend: its start-up duties, its small handlers, and the output
 // run around the slot map (host choice, template choice, placeholders, serial memory, failures).
 
-#include "composer/core/ProcessPaths.h"
 #include "composer/forms/TForm2.h"
-#include "composer/output/OutputProcedure.h"
-#include "platform/clock/SystemClock.h"
-#include "platform/ini/IniFile.h"
 #include "platform/shell/DesktopOpener.h"
-#include "platform/text/Encoding.h"
-#include "tests/composer/forms/FakeHost.h"
-#include "tests/platform/ui/HeadlessFixture.h"
-#include "tests/support/TempFolder.h"
+#include "tests/composer/forms/OutputFormFixture.h"
+
+#include <filesystem>
 
 using namespace composer;
-using testsupport::FakeHost;
-using testsupport::HostRecord;
 using testsupport::TempFolder;
 
-class DownGoingForm : public HeadlessTest {
+class DownGoingForm : public OutputFormTest {
 protected:
-    DownGoingForm() {
-        sysclock::fixToday({2026, 12, 9});
-        paths().DataFolder = m_data.path().string();
-        paths().IniPath = m_data.file("dqx.ini");
-        paths().TemplateFolder = DQX_BUILT_TEMPLATES;
-        m_data.write("dqx.ini.jg", text::utf8ToGb18030("某府\r\n某办\r\n"));
-        setOutputHostFactory([this] { return std::make_unique<FakeHost>(host, shapes); });
-    }
-    ~DownGoingForm() override {
-        sysclock::releaseToday();
-        setOutputHostFactory(makeWordProcessorHost);
-    }
-    void setting(const char* section, const char* key, const char* value) {
-        ini::IniFile(paths().IniPath).writeString(section, key, value);
-    }
     TForm2& open() { return ui::createForm<TForm2>(nullptr); }
-
-    TempFolder m_data;
-    HostRecord host;
-    int shapes = 3;
 };
 
 TEST_F(DownGoingForm, StartsWithTodayAndTheProfilesWordProcessor) {

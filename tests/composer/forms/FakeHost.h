@@ -1,11 +1,12 @@
 #pragma once
-// A word processor for form tests: it records which template each run opens, whether the run let go of
-// it, and what the slot rows asked of the document.
+// A word processor for form tests: it records what an output run asks of it (host and template, the
+// page-layout steps, every document operation) and can fail when the template is opened.
 
 #include "composer/output/OutputHost.h"
+#include "platform/automation/Error.h"
 #include "tests/composer/forms/RecordingEditor.h"
 
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,9 +14,11 @@ namespace testsupport {
 
 struct HostRecord {
     std::vector<std::string> opened; // "Word dqx1.dqx"
+    std::vector<composer::PageLayoutSteps> layouts;
     bool released = false;
     std::vector<std::string> log;
-    std::string openFailure; // not empty: opening the template fails with this message
+    // When set, opening the template fails with this message, as a missing template does.
+    std::optional<std::string> failure;
 };
 
 class FakeHost : public composer::OutputHost {
@@ -23,10 +26,12 @@ public:
     FakeHost(HostRecord& record, int shapes) : m_record(record), m_editor(shapes) {}
     ~FakeHost() override { m_record.log = m_editor.log; }
     composer::DocumentEditor& open(composer::HostKind host, const std::string& templateName,
-                                   const composer::AuthorityProfile&) override {
+                                   const composer::AuthorityProfile&,
+                                   const composer::PageLayoutSteps& layout) override {
         m_record.opened.push_back((host == composer::HostKind::Wps ? "Wps " : "Word ") + templateName);
-        if (!m_record.openFailure.empty())
-            throw std::runtime_error(m_record.openFailure);
+        m_record.layouts.push_back(layout);
+        if (m_record.failure)
+            throw automation::Error(*m_record.failure);
         return m_editor;
     }
     void release() override { m_record.released = true; }

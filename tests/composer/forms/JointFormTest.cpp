@@ -2,51 +2,25 @@
 // list is missing, the chooser's choices that open them, the template each run takes, and how each host's
 // copy meets a failure.
 
-#include "composer/core/ProcessPaths.h"
 #include "composer/forms/DocumentFormCatalog.h"
 #include "composer/forms/TForm3.h"
 #include "composer/forms/TForm9.h"
-#include "composer/output/OutputProcedure.h"
 #include "composer/windows/TForm1.h"
-#include "platform/clock/SystemClock.h"
-#include "platform/ini/IniFile.h"
-#include "platform/text/Encoding.h"
 #include "platform/ui/Dialogs.h"
-#include "tests/composer/forms/FakeHost.h"
-#include "tests/platform/ui/HeadlessFixture.h"
+#include "tests/composer/forms/OutputFormFixture.h"
 #include "tests/support/TempFolder.h"
 
 using namespace composer;
-using testsupport::FakeHost;
-using testsupport::HostRecord;
 using testsupport::TempFolder;
 
-class JointForm : public HeadlessTest {
+class JointForm : public OutputFormTest {
 protected:
-    JointForm() {
-        sysclock::fixToday({2026, 12, 9});
-        paths().DataFolder = m_data.path().string();
-        paths().IniPath = m_data.file("dqx.ini");
-        paths().TemplateFolder = DQX_BUILT_TEMPLATES;
-        m_data.write("dqx.ini.jg", text::utf8ToGb18030("某府\r\n某办\r\n"));
-        setting("dqx", "fwjg", "某某市人民政府");
-        setOutputHostFactory([this] { return std::make_unique<FakeHost>(host, 3); });
-    }
-    ~JointForm() override {
-        sysclock::releaseToday();
-        setOutputHostFactory(makeWordProcessorHost);
-    }
-    void setting(const char* section, const char* key, const char* value) {
-        ini::IniFile(paths().IniPath).writeString(section, key, value);
-    }
+    JointForm() { setting("dqx", "fwjg", "某某市人民政府"); }
     // Both forms, one after the other, for what they share.
     template <class Check> void forBoth(Check check) {
         check(ui::createForm<TForm3>(nullptr));
         check(ui::createForm<TForm9>(nullptr));
     }
-
-    TempFolder m_data;
-    HostRecord host;
 };
 
 TEST_F(JointForm, WindowsOfTwoAndOfThreeOrMoreAuthorities) {
@@ -121,7 +95,7 @@ TEST_F(JointForm, EachRunTakesItsHostsTemplate) {
 // The Word copy reports a failure itself, lets go of the word processor and minimises the form, as after
 // a run; the document stays half made.
 TEST_F(JointForm, TheWordCopyShowsAFailureAndMinimisesTheForm) {
-    host.openFailure = "无法打开模板 dqx12.dqx";
+    host.failure = "无法打开模板 dqx12.dqx";
     TForm3& form = ui::createForm<TForm3>(nullptr);
     user([&] { form.Button5.click(); });
     ASSERT_EQ(headless->lastMessage().has_value(), true);

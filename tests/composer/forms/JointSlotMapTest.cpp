@@ -25,15 +25,15 @@ protected:
 
 // The operations on the masthead table, for the profile's name P.
 Log mastheadCells(const std::string& p, int rows, bool halfWidth) {
-    Log log = {"cell 1,1 text " + p, "cell 1,2 text 文件", "cell 2,1 text 发文机关二"};
+    Log log = {"cell 1,1,1 text " + p, "cell 1,1,2 text 文件", "cell 1,2,1 text 发文机关二"};
     if (rows == 3)
-        log.push_back("cell 3,1 text 发文机关三");
+        log.push_back("cell 1,3,1 text 发文机关三");
     if (halfWidth)
-        log.push_back("cell 1,1 font scaling=50");
+        log.push_back("cell 1,1,1 font scaling=50");
     for (const char* what : {"name=标准公文_小标宋", "bold=0"}) {
         for (const char* cell : {"1,1", "1,2", "2,1", "3,1"}) {
             if (rows == 3 || std::string(cell) != "3,1")
-                log.push_back(std::string("cell ") + cell + " font " + what);
+                log.push_back(std::string("cell 1,") + cell + " font " + what);
         }
     }
     return log;
@@ -92,7 +92,7 @@ TEST_F(JointSlotMap, TwoAuthoritiesWordCopyFillsEverySlotBottomUp) {
         topRows(13, 11, 2));
     EXPECT_EQ(run(TForm3::outputPlan().wordRows, v, 3), expected);
     EXPECT_EQ(TForm3::outputPlan().wordTemplate, "dqx12.dqx");
-    EXPECT_EQ(TForm3::outputPlan().wordFailures, WordFailures::ShowAndRelease);
+    EXPECT_EQ(TForm3::outputPlan().steps.wordFailures, WordFailures::ShowAndRelease);
 }
 
 TEST_F(JointSlotMap, TwoAuthoritiesInPartyStyleDateUnderBothNamesAndTheStarNamed) {
@@ -180,7 +180,7 @@ TEST_F(JointSlotMap, TheMastheadTakesTheProfilesFontAndBoldnessButNotItsSize) {
     v.profile.fontsize = "不是数字"; // not read: the cells keep the template's size
     RecordingEditor editor(3);
     slot::jointMasthead(2)(v, editor);
-    EXPECT_EQ(editor.with("cell 1,2 font"), (Log{"cell 1,2 font name=黑体", "cell 1,2 font bold=1"}));
+    EXPECT_EQ(editor.with("cell 1,1,2 font"), (Log{"cell 1,1,2 font name=黑体", "cell 1,1,2 font bold=1"}));
     for (const std::string& line : editor.log)
         EXPECT_EQ(line.find("size"), std::string::npos) << line;
 }
@@ -214,7 +214,7 @@ TEST_F(JointSlotMap, ThreeAuthoritiesWordCopyFillsEverySlotBottomUp) {
         topRows(17, 14, 3));
     EXPECT_EQ(run(TForm9::outputPlan().wordRows, v, 3), expected);
     EXPECT_EQ(TForm9::outputPlan().wordTemplate, "dqx13.dqx");
-    EXPECT_EQ(TForm9::outputPlan().wordFailures, WordFailures::ShowAndRelease);
+    EXPECT_EQ(TForm9::outputPlan().steps.wordFailures, WordFailures::ShowAndRelease);
 }
 
 TEST_F(JointSlotMap, ThreeAuthoritiesInPartyStyleDateTheDocumentAlone) {

@@ -2,68 +2,41 @@
 // number-part lists and the serial memory of section "left" that they share, their pickers, and the
 // output run around their slot maps (placeholders, failures in each word processor).
 
-#include "composer/core/ProcessPaths.h"
 #include "composer/forms/TForm11.h"
 #include "composer/forms/TForm2.h"
 #include "composer/forms/TForm4.h"
-#include "composer/output/OutputProcedure.h"
 #include "composer/windows/TForm19.h"
 #include "composer/windows/TForm21.h"
-#include "platform/clock/SystemClock.h"
-#include "platform/ini/IniFile.h"
 #include "platform/text/Encoding.h"
-#include "tests/composer/forms/FakeHost.h"
-#include "tests/platform/ui/HeadlessFixture.h"
+#include "tests/composer/forms/OutputFormFixture.h"
 #include "tests/support/TempFolder.h"
 
 #include <algorithm>
 
 using namespace composer;
-using testsupport::FakeHost;
-using testsupport::HostRecord;
 using testsupport::TempFolder;
 using Items = std::vector<std::string>;
 
-class NumberPartForm : public HeadlessTest {
+class NumberPartForm : public OutputFormTest {
 protected:
-    NumberPartForm() {
-        sysclock::fixToday({2026, 3, 12});
-        paths().DataFolder = m_data.path().string();
-        paths().IniPath = m_data.file("dqx.ini");
-        paths().TemplateFolder = DQX_BUILT_TEMPLATES;
+    NumberPartForm() : OutputFormTest({2026, 3, 12}) {
+        shapes = 8;
         list(".l", "第\r\n内参");
         list(".r", "期\r\n号\r\n");
-        setOutputHostFactory([this] { return std::make_unique<FakeHost>(host, 8); });
-    }
-    ~NumberPartForm() override {
-        sysclock::releaseToday();
-        setOutputHostFactory(makeWordProcessorHost);
     }
     void list(const char* suffix, const std::string& utf8) {
         m_data.write(std::string("dqx.ini") + suffix, text::utf8ToGb18030(utf8));
-    }
-    void setting(const char* section, const char* key, const char* value) {
-        ini::IniFile(paths().IniPath).writeString(section, key, value);
-    }
-    std::string stored(const char* section, const char* key) {
-        return ini::IniFile(paths().IniPath).readString(section, key, "(none)");
     }
     void useWps() {
         setting("dqx", "fwjg", "某某市人民政府");
         setting("某某市人民政府", "wwww", "wps");
     }
     template <class Form> Form& open() { return ui::createForm<Form>(nullptr); }
-    bool logged(const std::string& line) const {
-        return std::find(host.log.begin(), host.log.end(), line) != host.log.end();
-    }
     // Presses the output button, with a fresh record of the word processor.
     template <class Form> void output(Form& form) {
         host = {};
         user([&] { form.Button5.click(); });
     }
-
-    TempFolder m_data;
-    HostRecord host;
 };
 
 TEST_F(NumberPartForm, BothFormsStartWithTheirListsTodayAndTheProfilesWordProcessor) {

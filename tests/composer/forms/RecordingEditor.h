@@ -28,12 +28,6 @@ public:
     void setRangeFontName(int a, int b, const std::string& name) override {
         add("range " + n(a) + "-" + n(b) + " " + name);
     }
-    void setCellText(int r, int c, const std::string& text) override {
-        add("cell " + n(r) + "," + n(c) + " text " + text);
-    }
-    void setCellFont(int r, int c, const composer::FontChange& f) override {
-        add("cell " + n(r) + "," + n(c) + " font" + font(f));
-    }
     int shapeCount() override { return m_shapes; }
     void setShapeName(int s, const std::string& name) override { add("shape " + n(s) + " name " + name); }
     void setShapeText(int s, const std::string& text) override { add("shape " + n(s) + " text " + text); }
@@ -49,6 +43,21 @@ public:
         ++m_shapes;
         add("line");
     }
+    void setCellText(int t, int r, int c, const std::string& text) override {
+        add("cell " + cell(t, r, c) + " text " + shown(text));
+    }
+    void setCellFont(int t, int r, int c, const composer::FontChange& f) override {
+        add("cell " + cell(t, r, c) + " font" + font(f));
+    }
+    void setBookmarkText(const std::string& name, const std::string& text) override {
+        add("bookmark " + name + " text " + shown(text));
+    }
+    void setBookmarkFont(const std::string& name, const composer::FontChange& f) override {
+        add("bookmark " + name + " font" + font(f));
+    }
+    void setBookmarkAlignment(const std::string& name, composer::Alignment a) override {
+        add("bookmark " + name + " align " + n(static_cast<int>(a)));
+    }
 
     // The lines that start with the prefix.
     std::vector<std::string> with(const std::string& prefix) const {
@@ -62,6 +71,7 @@ public:
 
 private:
     static std::string n(int value) { return std::to_string(value); }
+    static std::string cell(int t, int r, int c) { return n(t) + "," + n(r) + "," + n(c); }
     // CR shown as "|" so that expectations stay on one line.
     static std::string shown(std::string text) {
         for (char& c : text) {

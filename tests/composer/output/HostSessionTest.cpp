@@ -107,6 +107,24 @@ TEST_F(HostSessionTest, WpsSkipsTheProofingOptionsAndFormsMayOmitSteps) {
               std::string::npos);
 }
 
+TEST_F(HostSessionTest, TheIncomingSlipsStepsKeepTheTemplatesPageAndCheckNoSpellingInWps) {
+    composer::AuthorityProfile profile;
+    profile.top = "20";
+    profile.zwsize = "14";
+    composer::PageLayoutSteps slip;
+    slip.spellingCheckOffInWps = true;
+    slip.grammarCheckOff = slip.margins = slip.bodyStyle = slip.charsLine = false;
+    std::string draft = produce(composer::HostKind::Wps, profile, slip);
+    std::string settings = wordproctest::readPart(draft, "word/settings.xml");
+    EXPECT_NE(settings.find("<w:hideSpellingErrors/>"), std::string::npos);
+    EXPECT_EQ(settings.find("hideGrammaticalErrors"), std::string::npos);
+    EXPECT_NE(wordproctest::readPart(draft, "word/document.xml").find("<w:pgMar w:top=\"2098\""),
+              std::string::npos);
+    EXPECT_NE(wordproctest::readPart(draft, "word/styles.xml")
+                  .find("<w:spacing w:val=\"-5\"/><w:sz w:val=\"32\"/>"),
+              std::string::npos);
+}
+
 TEST_F(HostSessionTest, AMarginThatIsNoNumberStopsTheRunAtItsConversion) {
     composer::AuthorityProfile profile;
     profile.foot = "三十五";

@@ -2,12 +2,15 @@
 #include "composer/windows/Startup.h"
 #include "composer/core/ProcessPaths.h"
 #include "composer/forms/DocumentFormCatalog.h"
+#include "composer/forms/TForm16.h"
 #include "composer/windows/TForm1.h"
 #include "platform/ini/IniFile.h"
+#include "platform/text/Encoding.h"
 #include "platform/ui/HeadlessBackend.h"
 #include "tests/support/TempFolder.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 using testsupport::ScopedEnvironment;
@@ -70,4 +73,40 @@ TEST_F(StartupTest, TheChooserOpensTheFormsThatStartUpWasGiven) {
     chooser.RadioButton5.setChecked(true);
     chooser.Button1.userClick();
     EXPECT_EQ(openedForm, "TForm6");
+}
+
+TEST_F(StartupTest, StartUpMakesTheIncomingSlipHiddenAndTheChooserOpensItsOwn) {
+    const std::string data = m_home.file("dqx");
+    std::filesystem::create_directories(data);
+    ini::IniFile(data + "/dqx.ini").writeString("dqx", "fwjg", "某县政府");
+    ini::IniFile(data + "/dqx.ini").writeString("某县政府", "wwww", "wps");
+    std::ofstream(data + "/dqx.ini.jg") << text::utf8ToGb18030("某府\r\n");
+    auto slips = [&] {
+        std::vector<composer::TForm16*> found;
+        for (ui::Form* form : m_app.forms())
+            if (auto* slip = dynamic_cast<composer::TForm16*>(form))
+                found.push_back(slip);
+        return found;
+    };
+
+    composer::startUp(m_app, composer::documentFormCatalog());
+    ASSERT_EQ(slips().size(), 1u);
+    composer::TForm16& hidden = *slips()[0];
+    EXPECT_FALSE(hidden.visible());
+    EXPECT_EQ(hidden.Button5.caption(), "输出到Wps >>") << "its creation duties ran";
+    EXPECT_EQ(hidden.ComboBox1.items(), std::vector<std::string>{"某府"});
+
+    ui::Form* shown = nullptr;
+    m_headless->setDriver([&](ui::Form& form, const std::function<bool()>&) {
+        shown = &form;
+        form.close();
+    });
+    auto& chooser = dynamic_cast<composer::TForm1&>(*m_app.mainForm());
+    chooser.RadioButton21.setChecked(true);
+    chooser.Button1.userClick();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->className(), "TForm16");
+    EXPECT_NE(shown, &hidden) << "the chooser opens a new instance";
+    EXPECT_EQ(slips().size(), 2u);
+    EXPECT_FALSE(hidden.visible());
 }

@@ -144,4 +144,14 @@ TEST_F(SlotsTest, ReplacingTextKeepsCellsFramesAndBookmarks) {
     EXPECT_TRUE(doc.Bookmarks().Exists("mark"));
 }
 
+TEST_F(SlotsTest, BookmarksByIndexInDocumentOrder) {
+    automation::Bookmarks bookmarks = doc.Bookmarks();
+    ASSERT_EQ(bookmarks.Count(), 2);
+    EXPECT_EQ(bookmarks.Item(1).name(), "mark");
+    EXPECT_EQ(bookmarks.Item(2).name(), "empty");
+    EXPECT_EQ(bookmarks.Item(1).Range().text(), "段18");
+    EXPECT_THROW(bookmarks.Item(0), automation::Error);
+    EXPECT_THROW(bookmarks.Item(3), automation::Error);
+}
+
 } // namespace

@@ -1,0 +1,18 @@
+#include "composer/core/ProfileMemory.h"
+
+#include "composer/core/AuthorityProfile.h"
+#include "composer/core/ProfileNames.h"
+#include "platform/ini/IniFile.h"
+
+namespace composer {
+
+bool rememberInCurrentProfile(const std::string& iniPath, const char* key, const std::string& value) {
+    ini::IniFile settings(iniPath);
+    const std::string profile = currentProfileName(settings, "");
+    if (profile.empty() || isReservedSection(profile) || !settings.sectionExists(profile))
+        return false;
+    settings.writeString(profile, key, value);
+    return true;
+}
+
+} // namespace composer

@@ -1,0 +1,42 @@
+#pragma once
+// A document form on the headless backend with a settings file and abbreviation list of its own, a
+// fixed today, the built template set, and the fake word processor that records every output run.
+
+#include "composer/core/ProcessPaths.h"
+#include "composer/output/OutputProcedure.h"
+#include "platform/clock/SystemClock.h"
+#include "platform/ini/IniFile.h"
+#include "platform/text/Encoding.h"
+#include "tests/composer/forms/FakeHost.h"
+#include "tests/platform/ui/HeadlessFixture.h"
+#include "tests/support/TempFolder.h"
+
+class OutputFormTest : public HeadlessTest {
+protected:
+    explicit OutputFormTest(sysclock::Date today = {2026, 12, 9}) {
+        sysclock::fixToday(today);
+        composer::paths().DataFolder = m_data.path().string();
+        composer::paths().IniPath = m_data.file("dqx.ini");
+        composer::paths().TemplateFolder = DQX_BUILT_TEMPLATES;
+        m_data.write("dqx.ini.jg", text::utf8ToGb18030("某府\r\n某办\r\n"));
+        composer::setOutputHostFactory(
+            [this] { return std::make_unique<testsupport::FakeHost>(host, shapes); });
+    }
+    ~OutputFormTest() override {
+        sysclock::releaseToday();
+        composer::setOutputHostFactory(composer::makeWordProcessorHost);
+    }
+    void setting(const char* section, const char* key, const char* value) {
+        ini::IniFile(composer::paths().IniPath).writeString(section, key, value);
+    }
+    std::string stored(const char* section, const char* key) const {
+        return ini::IniFile(composer::paths().IniPath).readString(section, key, "(none)");
+    }
+    bool logged(const std::string& line) const {
+        return std::find(host.log.begin(), host.log.end(), line) != host.log.end();
+    }
+
+    testsupport::TempFolder m_data;
+    testsupport::HostRecord host;
+    int shapes = 3;
+};
