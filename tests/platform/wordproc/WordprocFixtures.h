@@ -27,8 +27,8 @@ std::string readPart(const std::string& packagePath, const std::string& part);
 // One part of a package given as bytes.
 std::string partOf(const std::string& packageBytes, const std::string& part);
 
-// The folder of the OOXML schemas (DQX_OOXML_SCHEMAS, by default ../shared/ooxml-schemas beside the
-// repository), or nothing when it is not there.
+// The folder of the OOXML schemas (DQX_OOXML_SCHEMAS, by default tests/data/ooxml-schemas), or nothing
+// when it is not there.
 std::optional<std::string> schemaFolder();
 
 // Validates the XML against the schemas with xmllint; returns xmllint's complaint, or "" when valid.
