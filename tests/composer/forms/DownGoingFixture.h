@@ -1,6 +1,7 @@
 #pragma once
-// The down-going form on the headless backend, filled as a clerk fills it, producing its document from the
-// built template set through the embedded word processor; the saved document is what the tests read.
+// The down-going form and its relatives (the joint forms, the minutes and the briefing) on the headless
+// backend, filled as a clerk fills them, producing their documents from the built template set through the
+// embedded word processor; the saved document is what the tests read.
 
 #include "platform/automation/Document.h"
 #include "tests/platform/ui/HeadlessFixture.h"
@@ -24,6 +25,11 @@ struct DownGoingInput {
 
 enum class Style { Administrative, Party };
 
+// The form that writes the document: the down-going form (one authority), the joint forms, the minutes and
+// the briefing. The minutes and the briefing take the recipients as their units (分送, 发送) and have no
+// attachments or note; the briefing has no copy-to line.
+enum class DocumentKind { OneAuthority, TwoAuthorities, ThreeOrMoreAuthorities, Minutes, Briefing };
+
 class DownGoingDocument : public HeadlessTest {
 protected:
     DownGoingDocument();
@@ -31,8 +37,9 @@ protected:
 
     // Writes a key of the current profile "某某市人民政府".
     void profile(const char* key, const char* value);
-    // Fills the form and presses the output button; returns the saved document's path.
-    std::string produceFile(Style style, const DownGoingInput& input);
+    // Fills the kind's form and presses the output button; returns the saved document's path.
+    std::string produceFile(Style style, const DownGoingInput& input,
+                            DocumentKind kind = DocumentKind::OneAuthority);
     // The usual form, with or without copy-to units, opened again in the word processor.
     automation::Document produce(bool party, bool withCopyTo);
     // The text of paragraph n without its mark.

@@ -1,7 +1,9 @@
 // The down-going document as LibreOffice prints it here, with the template font rules of this source tree
 // (tests/CMakeLists.txt): the faces of masthead, title, body and marks, and the printing block at the foot of
-// the type area of the last page, for a short notice and for a body of two pages. Skipped where LibreOffice
-// or poppler's tools are not installed; the faces come with tools/setup/deps.sh.
+// the type area of the last page, for a short notice and for a body of two pages; the printing block of
+// every other template that has one (joint forms, minutes, briefing) at the same place in a short
+// document. Skipped where LibreOffice or poppler's tools are not installed; the faces come with
+// tools/setup/deps.sh.
 #include "platform/shell/Shell.h"
 #include "tests/composer/forms/DownGoingFixture.h"
 #include "tests/platform/automation/RenderedPage.h"
@@ -49,26 +51,36 @@ protected:
             if (shell::findProgram(program).empty())
                 GTEST_SKIP() << program << " is not installed: the rendering is not checked.";
     }
-    RenderedDocument render(Style style, const DownGoingInput& input) {
+    RenderedDocument render(Style style, const DownGoingInput& input,
+                            DocumentKind kind = DocumentKind::OneAuthority) {
         std::string document = m_out.file("notice.docx");
-        std::filesystem::copy_file(produceFile(style, input), document);
+        std::filesystem::copy_file(produceFile(style, input, kind), document);
         return rendertest::render(document, m_out.path().string());
     }
-    // The block's last rule lies on the bottom of the last page's type area; its first rule stands under
-    // the text above it, and its rows between the two.
-    static void expectBlockAtTheFoot(const RenderedDocument& pdf, const std::string& lastTextAbove) {
+    // The block's last rule lies on the bottom of the last page's type area and its subject line between
+    // its rules; no line of that page runs into the block from above. The text named, where one is, stands
+    // on that page above the block.
+    static void expectBlockAtTheFoot(const RenderedDocument& pdf, const char* lastTextAbove = nullptr) {
         std::vector<double> rules = rendertest::blackRules(pdf, pdf.pages, RuleLength);
         ASSERT_GE(rules.size(), 2u) << "no printing block on page " << pdf.pages;
         EXPECT_NEAR(rules.back(), TypeAreaBottom, GridLine);
-        std::optional<rendertest::RenderedLine> above = rendertest::lineWith(pdf, lastTextAbove);
-        ASSERT_TRUE(above.has_value()) << lastTextAbove;
-        EXPECT_EQ(above->page, pdf.pages) << lastTextAbove;
-        EXPECT_LT(above->bottom, rules.front()) << lastTextAbove;
         std::optional<rendertest::RenderedLine> subject = rendertest::lineWith(pdf, "主题词：");
         ASSERT_TRUE(subject.has_value());
         EXPECT_EQ(subject->page, pdf.pages);
         EXPECT_GT(subject->top, rules.front());
         EXPECT_LT(subject->bottom, rules.back());
+        for (const rendertest::RenderedLine& line : rendertest::bodyLines(pdf, pdf.pages)) {
+            bool above = line.bottom < rules.front();
+            // A line of the block starts under its first rule; its descent may reach into the rule under it.
+            bool inside = line.top > rules.front() && line.top < rules.back();
+            EXPECT_TRUE(above || inside) << line.text << " runs into the block";
+        }
+        if (!lastTextAbove)
+            return;
+        std::optional<rendertest::RenderedLine> above = rendertest::lineWith(pdf, lastTextAbove);
+        ASSERT_TRUE(above.has_value()) << lastTextAbove;
+        EXPECT_EQ(above->page, pdf.pages) << lastTextAbove;
+        EXPECT_LT(above->bottom, rules.front()) << lastTextAbove;
     }
 
     testsupport::ScopedEnvironment m_fonts{"FONTCONFIG_FILE", DQX_TEST_FONTCONFIG};
@@ -132,5 +144,55 @@ INSTANTIATE_TEST_SUITE_P(Templates, DownGoingRenderOfTwoPages,
                                            Layout{"WpsAdministrative", Style::Administrative, true, ""},
                                            Layout{"WpsPartyWithCopyTo", Style::Party, true, "市委办公室"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Every other template with a printing block, in each of its layouts: a short document (the fixture's
+// input: a body of two lines, attachments and note where the form has them, 100 copies).
+struct Kind {
+    const char* name;
+    DocumentKind kind;
+    Style style;
+    bool wps;
+    const char* copyTo;
+    int pages; // the joint forms' head and seals leave no room for the block on page 1
+};
+
+void PrintTo(const Kind& kind, std::ostream* out) {
+    *out << kind.name;
+}
+
+class ShortDocumentRender : public DownGoingRender, public ::testing::WithParamInterface<Kind> {};
+
+TEST_P(ShortDocumentRender, PutsTheBlockAtTheFootOfTheLastPage) {
+    if (GetParam().wps)
+        profile("wwww", "wps");
+    DownGoingInput input;
+    input.copyTo = GetParam().copyTo;
+    RenderedDocument pdf = render(GetParam().style, input, GetParam().kind);
+    ASSERT_TRUE(pdf.ok) << pdf.problem;
+    EXPECT_EQ(pdf.pages, GetParam().pages);
+    expectBlockAtTheFoot(pdf);
+}
+
+constexpr DocumentKind Two = DocumentKind::TwoAuthorities, Three = DocumentKind::ThreeOrMoreAuthorities;
+constexpr Style Administrative = Style::Administrative, Party = Style::Party;
+
+// In Word the copy-to line goes into the block's last cell above the printing line; WPS takes a template
+// with a row of its own for it (dqx12b, dqx13b). The minutes and the briefing have one template for both.
+INSTANTIATE_TEST_SUITE_P(
+    Templates, ShortDocumentRender,
+    ::testing::Values(
+        Kind{"TwoWordAdministrative", Two, Administrative, false, "市委办公室", 2},
+        Kind{"TwoWordParty", Two, Party, false, "", 2},
+        Kind{"TwoWpsAdministrativeWithCopyTo", Two, Administrative, true, "市委办公室", 2},
+        Kind{"TwoWpsPartyWithCopyTo", Two, Party, true, "市委办公室", 2},
+        Kind{"ThreeWordAdministrative", Three, Administrative, false, "市委办公室", 2},
+        Kind{"ThreeWordParty", Three, Party, false, "", 2},
+        Kind{"ThreeWpsAdministrativeWithCopyTo", Three, Administrative, true, "市委办公室", 2},
+        Kind{"ThreeWpsPartyWithCopyTo", Three, Party, true, "市委办公室", 2},
+        Kind{"MinutesWordAdministrative", DocumentKind::Minutes, Administrative, false, "市委办公室", 1},
+        Kind{"MinutesWpsParty", DocumentKind::Minutes, Party, true, "", 1},
+        Kind{"BriefingWordAdministrative", DocumentKind::Briefing, Administrative, false, "", 1},
+        Kind{"BriefingWpsParty", DocumentKind::Briefing, Party, true, "", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
