@@ -104,8 +104,8 @@ SlotMap headerFieldRows() {
             slot::plainText(5, Insert::After, &OutputValues::addressees)};
 }
 
-// One host's rows; `fixedItems` names the fixed items for the masthead command (the hosts count the
-// rule and the department box in opposite order), or nothing.
+// One host's rows; `fixedItems` names the fixed items for the masthead command, or is empty. The two
+// word processors give the rule's box (shape 1) and the department's box (shape 8) each other's name.
 SlotMap hostRows(slot::DateFont dateFont, std::vector<ShapeName> fixedItems) {
     SlotMap rows = joined(paragraphRows(dateFont), headerShapeRows());
     if (!fixedItems.empty())
