@@ -6,12 +6,19 @@
 
 namespace composer {
 
+std::optional<std::string> rememberingProfile(const ini::IniFile& settings) {
+    std::string profile = currentProfileName(settings, "");
+    if (profile.empty() || isReservedSection(profile) || !settings.sectionExists(profile))
+        return std::nullopt;
+    return profile;
+}
+
 bool rememberInCurrentProfile(const std::string& iniPath, const char* key, const std::string& value) {
     ini::IniFile settings(iniPath);
-    const std::string profile = currentProfileName(settings, "");
-    if (profile.empty() || isReservedSection(profile) || !settings.sectionExists(profile))
+    std::optional<std::string> profile = rememberingProfile(settings);
+    if (!profile)
         return false;
-    settings.writeString(profile, key, value);
+    settings.writeString(*profile, key, value);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "composer/forms/TForm11.h"
 #include "composer/forms/TForm14.h"
+#include "composer/forms/TForm15.h"
 #include "composer/forms/TForm16.h"
 #include "composer/forms/TForm2.h"
 #include "composer/forms/TForm3.h"
@@ -27,6 +28,7 @@ constexpr std::pair<std::string_view, void (*)(TForm1&)> Forms[] = {
     {"TForm4", openForm<TForm4>},   // meeting minutes
     {"TForm11", openForm<TForm11>}, // work briefing
     {"TForm14", openForm<TForm14>}, // dispatch approval slip
+    {"TForm15", openForm<TForm15>}, // internal telegram
     {"TForm16", openForm<TForm16>}, // incoming-document slip
 };
 

@@ -12,6 +12,7 @@
 #include "composer/output/OutputProcedure.h"
 #include "composer/windows/TForm18.h"
 #include "composer/windows/TForm19.h"
+#include "composer/windows/TForm20.h"
 #include "platform/clock/SystemClock.h"
 #include "platform/ini/IniFile.h"
 #include "platform/text/Convert.h"
@@ -56,6 +57,8 @@ void startDocumentForm(const DocumentFields& f) {
         bool wps = hostKindOf(settings.readString(profile, "wwww", "")) == HostKind::Wps;
         f.output->setCaption(wps ? OutputCaptionWps : OutputCaptionWord);
     }
+    if (f.signer)
+        loadListComboReporting(*f.signer, ".qf");
     if (f.abbreviation)
         loadListComboReporting(*f.abbreviation, ".jg");
     if (f.leftPart)
@@ -98,6 +101,13 @@ void EditNumberPartLists(ui::Form& owner, ui::ComboBox& leftPart, ui::ComboBox& 
         return;
     loadListComboReporting(leftPart, ".l");
     loadListComboReporting(rightPart, ".r");
+}
+
+void EditSignerList(ui::Form& owner, std::initializer_list<ui::ComboBox*> signers) {
+    if (!showListEditor<TForm20>(owner))
+        return;
+    for (ui::ComboBox* signer : signers)
+        loadListComboReporting(*signer, ".qf");
 }
 
 void AddAttachment(ui::Memo& attachments) {

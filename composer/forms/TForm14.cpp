@@ -1,9 +1,9 @@
 #include "composer/forms/TForm14.h"
 
-#include "composer/core/AuthorityProfile.h"
 #include "composer/core/FormLayout.h"
 #include "composer/core/KeyFilters.h"
 #include "composer/core/ProcessPaths.h"
+#include "composer/core/ProfileMemory.h"
 #include "composer/forms/DocumentFormHandlers.h"
 #include "composer/output/BodyImport.h"
 #include "composer/output/OutputProcedure.h"
@@ -201,7 +201,8 @@ void TForm14::FormCreate() {
     start.numberYear = nullptr;
     startDocumentForm(start);
     ini::IniFile settings(paths().IniPath);
-    Edit13.setText(settings.readString(currentProfileName(settings, "发文机关标识"), "ygdw", ""));
+    if (std::optional<std::string> profile = rememberingProfile(settings))
+        Edit13.setText(settings.readString(*profile, "ygdw", ""));
 }
 
 void TForm14::Timer1Timer() {

@@ -5,6 +5,7 @@
 
 namespace ui {
 class Button;
+class CheckBox;
 class ComboBox;
 class Edit;
 class Memo;
@@ -20,6 +21,9 @@ struct DocumentFields {
     ui::Edit* serial = nullptr;
     ui::ComboBox* leftPart = nullptr; // 编号左侧 and 编号右侧, around the serial
     ui::ComboBox* rightPart = nullptr;
+    // The serial between the number parts of a form that has a document number too (whose serial is
+    // `serial`); null: the number parts go with `serial`.
+    ui::Edit* partSerial = nullptr;
     ui::ComboBox* level = nullptr; // secrecy level, period and urgency
     ui::ComboBox* period = nullptr;
     ui::ComboBox* urgency = nullptr;
@@ -37,9 +41,13 @@ struct DocumentFields {
     ui::Edit* importPath = nullptr;
     ui::Edit* issueDate = nullptr; // hidden: IssueDateText
     ui::Memo* attachments = nullptr;
-    ui::Edit* draftingUnit = nullptr; // 拟稿单位, remembered in the current profile
-    ui::Edit* sender = nullptr;       // 来文单位
-    ui::Edit* senderPrefix = nullptr; // the received document's own number: prefix〔year〕serial号
+    ui::Edit* draftingUnit = nullptr;      // 拟稿单位, remembered in the current profile
+    ui::ComboBox* signer = nullptr;        // 签发人
+    ui::Edit* addressees = nullptr;        // 发往
+    ui::Edit* sendingDepartment = nullptr; // 发报部门, remembered in the current profile
+    ui::CheckBox* hideMasthead = nullptr;  // 隐藏红色版头, remembered in the current profile
+    ui::Edit* sender = nullptr;            // 来文单位
+    ui::Edit* senderPrefix = nullptr;      // the received document's own number: prefix〔year〕serial号
     ui::Edit* senderYear = nullptr;
     ui::Edit* senderSerial = nullptr;
     ui::Button* output = nullptr;

@@ -10,6 +10,7 @@
 #include "platform/text/Lines.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Edit.h"
@@ -36,22 +37,28 @@ std::string joinedWithCr(const std::vector<std::string>& lines) {
     return joined;
 }
 
-// LoadAuthorityProfile with what the form remembers: the drafting unit before the profile is read,
-// the serial under the abbreviation after.
-AuthorityProfile loadProfileAndRemember(const DocumentFields& f, const OutputSteps& steps) {
-    if (f.draftingUnit)
-        rememberInCurrentProfile(paths().IniPath, "ygdw", f.draftingUnit->text());
-    AuthorityProfile profile;
-    {
-        ini::IniFile settings(paths().IniPath);
-        profile = readAuthorityProfile(settings, currentProfileName(settings, steps.profileFallback),
-                                       ProfileDefaults::outputProcedure());
-    }
+// What the form keeps in the settings file: the serials under their prefixes, and its values in the
+// current profile.
+void rememberFormValues(const DocumentFields& f, const OutputSteps& steps) {
     if (steps.rememberSerial && f.abbreviation && f.serial)
         RememberSerial(paths().IniPath, SerialSection, f.abbreviation->text(), f.serial->text());
-    if (steps.rememberSerial && f.leftPart && f.serial)
-        RememberSerial(paths().IniPath, LeftSerialSection, f.leftPart->text(), f.serial->text());
-    return profile;
+    const ui::Edit* partSerial = f.partSerial ? f.partSerial : f.serial;
+    if (steps.rememberSerial && f.leftPart && partSerial)
+        RememberSerial(paths().IniPath, LeftSerialSection, f.leftPart->text(), partSerial->text());
+    if (f.hideMasthead)
+        rememberInCurrentProfile(paths().IniPath, "ycqt", f.hideMasthead->checked() ? "1" : "0");
+    if (f.sendingDepartment)
+        rememberInCurrentProfile(paths().IniPath, "jybm", f.sendingDepartment->text());
+    if (f.draftingUnit)
+        rememberInCurrentProfile(paths().IniPath, "ygdw", f.draftingUnit->text());
+}
+
+// LoadAuthorityProfile, after the form's values are remembered.
+AuthorityProfile loadProfileAndRemember(const DocumentFields& f, const OutputSteps& steps) {
+    rememberFormValues(f, steps);
+    ini::IniFile settings(paths().IniPath);
+    return readAuthorityProfile(settings, currentProfileName(settings, steps.profileFallback),
+                                ProfileDefaults::outputProcedure());
 }
 
 // RAII for the re-entrancy guard: the trimmer lets messages through, and a second press of the output
@@ -82,7 +89,9 @@ void setOutputHostFactory(OutputHostFactory factory) {
 
 OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
     OutputValues v;
-    SecrecyMark secrecy = FormatSecrecyMark(textOf(f.level), textOf(f.period));
+    SecrecyMark secrecy{textOf(f.level), ""};
+    if (steps.secrecyMark)
+        secrecy = FormatSecrecyMark(textOf(f.level), textOf(f.period));
     if (f.level && secrecy.level != f.level->text())
         f.level->setText(secrecy.level);
     v.level = secrecy.level;
@@ -102,6 +111,7 @@ OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
     v.serial = filled(textOf(f.serial), steps.placeholders.serial);
     v.leftPart = textOf(f.leftPart);
     v.rightPart = textOf(f.rightPart);
+    v.partSerial = textOf(f.partSerial);
     v.urgency = textOf(f.urgency);
     v.title = filled(textOf(f.title), steps.placeholders.title);
     v.recipients = filled(textOf(f.recipients), placeholder::Recipients);
@@ -117,6 +127,9 @@ OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
     if (f.attachments)
         v.attachments = f.attachments->lines();
     v.draftingUnit = textOf(f.draftingUnit);
+    v.signer = textOf(f.signer);
+    v.addressees = filled(textOf(f.addressees), placeholder::Addressees);
+    v.sendingDepartment = textOf(f.sendingDepartment);
     v.sender = textOf(f.sender);
     if (f.senderPrefix || f.senderYear || f.senderSerial)
         v.senderNumber =

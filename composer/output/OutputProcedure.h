@@ -38,6 +38,8 @@ struct FieldPlaceholders {
 struct OutputSteps {
     // The profile's name when no current profile is set.
     std::string profileFallback = "发文机关标识";
+    // FormatSecrecyMark; without it the level goes into the document as it stands, unmarked.
+    bool secrecyMark = true;
     bool rememberSerial = true;   // RememberSerial under the abbreviation or the left number part
     bool trimBody = true;         // TrimBodyLines
     bool fillPlaceholders = true; // FillPlaceholders
@@ -66,8 +68,9 @@ void setOutputHostFactory(OutputHostFactory factory);
 void TrimBodyLines(ui::Memo& body);
 
 // Reads the form's fields and the profile into the values the slot rows use; widens a bare secrecy
-// level in the level combo (FormatSecrecyMark), remembers the serial (RememberSerial, under the
-// abbreviation or the left number part) and the drafting unit, as the steps say.
+// level in the level combo (FormatSecrecyMark), remembers the serials (RememberSerial, under the
+// abbreviation and the left number part) and the values the form keeps in the current profile (drafting
+// unit, sending department, the masthead check box), as the steps say.
 OutputValues prepareOutput(const DocumentFields& fields, const OutputSteps& steps = {});
 
 // The whole run. A damaged template set ends the program after its message.

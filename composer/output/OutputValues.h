@@ -20,7 +20,8 @@ struct OutputValues {
     std::string serial;
     std::string leftPart;
     std::string rightPart;
-    std::string level; // as widened by FormatSecrecyMark
+    std::string partSerial; // between the number parts, where the form has a document number too
+    std::string level;      // as widened by FormatSecrecyMark
     std::string mark;
     std::string urgency;
     std::string title;
@@ -34,6 +35,9 @@ struct OutputValues {
     DateFields date;
     std::vector<std::string> attachments;
     std::string draftingUnit;
+    std::string signer;
+    std::string addressees;
+    std::string sendingDepartment;
     std::string sender;
     std::string senderNumber; // prefix〔year〕serial号 of the received document
     IssueLine issueLine;

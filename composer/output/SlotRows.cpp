@@ -104,9 +104,8 @@ SlotRow attachmentBlock(int paragraph, AttachmentListLead lead) {
 }
 
 SlotRow bodyText(int paragraph, BodyEnd end) {
-    return [=](const OutputValues& v, DocumentEditor& doc) {
-        doc.insertBefore(paragraph, end == BodyEnd::OwnParagraph ? v.body + "\r" : v.body);
-    };
+    const char* breaks = end == BodyEnd::OwnParagraph ? "\r" : end == BodyEnd::TwoBlankLines ? "\r\r\r" : "";
+    return [=](const OutputValues& v, DocumentEditor& doc) { doc.insertBefore(paragraph, v.body + breaks); };
 }
 
 SlotRow blankLine(int paragraph) {

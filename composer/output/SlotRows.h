@@ -66,8 +66,8 @@ SlotRow dateLine(int paragraph, bool bodyFontFirst = false, PartyDateLead lead =
 // InsertAttachmentBlock, with or without the blank line in front of a list of several.
 SlotRow attachmentBlock(int paragraph, AttachmentListLead lead = AttachmentListLead::BlankLine);
 // The body's lines above the slot, closed by a paragraph break; with `BodyEnd::IntoSlot` the last line
-// runs into the slot paragraph itself.
-enum class BodyEnd { OwnParagraph, IntoSlot };
+// runs into the slot paragraph itself, with `BodyEnd::TwoBlankLines` two empty paragraphs follow it.
+enum class BodyEnd { OwnParagraph, IntoSlot, TwoBlankLines };
 SlotRow bodyText(int paragraph, BodyEnd end = BodyEnd::OwnParagraph);
 // An empty paragraph in front of the slot, always.
 SlotRow blankLine(int paragraph);

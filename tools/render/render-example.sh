@@ -34,6 +34,10 @@ briefing-wps       briefing   wps_administrative.script          wps            
 approval           slips      approval_word_administrative.script approval_administrative  2026-12-09
 approval-wps       slips      approval_wps_party.script          approval_party           2026-06-01
 incoming           slips      incoming_profiles.script           incoming                 2026-03-15
+telegram           telegram   word_administrative.script         administrative           2026-03-12
+telegram-party     telegram   word_party.script                  party                    2026-10-08
+telegram-wps       telegram   wps_administrative.script          wps                      2026-07-01
+telegram-wps-party telegram   wps_party.script                   wps_party                2026-11-30
 TABLE
 }
 

@@ -34,3 +34,20 @@ TEST(ProfileMemory, NoProfileNoSectionNoReservedSectionMeansNoWrite) {
     EXPECT_FALSE(settings.sectionExists("发文机关标识"));
     EXPECT_EQ(settings.readString("jg", "ygdw", "(none)"), "(none)");
 }
+
+TEST(ProfileMemory, ValuesAreReadFromTheSectionTheyAreWrittenToOrNotAtAll) {
+    TempFolder dir;
+    const std::string path = dir.file("dqx.ini");
+    ini::IniFile settings(path);
+    settings.writeString("发文机关标识", "jybm", "机要局");
+    EXPECT_EQ(rememberingProfile(settings), std::nullopt) << "no current profile: no default stands in";
+    settings.writeString("dqx", "fwjg", "某县政府");
+    EXPECT_EQ(rememberingProfile(settings), std::nullopt) << "the profile's section is gone";
+    settings.writeString("某县政府", "name", "某县政府办公室");
+    EXPECT_EQ(rememberingProfile(settings), "某县政府");
+    EXPECT_TRUE(rememberInCurrentProfile(path, "jybm", "县委机要局"));
+    EXPECT_EQ(ini::IniFile(path).readString(*rememberingProfile(ini::IniFile(path)), "jybm", ""),
+              "县委机要局");
+    settings.writeString("dqx", "fwjg", "LEFT");
+    EXPECT_EQ(rememberingProfile(settings), std::nullopt) << "a reserved section is no profile";
+}

@@ -24,9 +24,6 @@ protected:
         list(".l", "第\r\n内参");
         list(".r", "期\r\n号\r\n");
     }
-    void list(const char* suffix, const std::string& utf8) {
-        m_data.write(std::string("dqx.ini") + suffix, text::utf8ToGb18030(utf8));
-    }
     void useWps() {
         setting("dqx", "fwjg", "某某市人民政府");
         setting("某某市人民政府", "wwww", "wps");

@@ -18,13 +18,17 @@ protected:
         composer::paths().DataFolder = m_data.path().string();
         composer::paths().IniPath = m_data.file("dqx.ini");
         composer::paths().TemplateFolder = DQX_BUILT_TEMPLATES;
-        m_data.write("dqx.ini.jg", text::utf8ToGb18030("某府\r\n某办\r\n"));
+        list(".jg", "某府\r\n某办\r\n");
         composer::setOutputHostFactory(
             [this] { return std::make_unique<testsupport::FakeHost>(host, shapes); });
     }
     ~OutputFormTest() override {
         sysclock::releaseToday();
         composer::setOutputHostFactory(composer::makeWordProcessorHost);
+    }
+    // Writes a pick list (IniPath + suffix) from UTF-8 text.
+    void list(const char* suffix, const std::string& utf8) {
+        m_data.write(std::string("dqx.ini") + suffix, text::utf8ToGb18030(utf8));
     }
     void setting(const char* section, const char* key, const char* value) {
         ini::IniFile(composer::paths().IniPath).writeString(section, key, value);

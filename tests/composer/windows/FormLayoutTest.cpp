@@ -1,6 +1,7 @@
 // The placement of every window's controls: inside their parent's client area and clear of each other.
 #include "tests/composer/support/FormFixture.h"
 
+#include "composer/forms/TForm15.h"
 #include "composer/windows/TForm1.h"
 #include "composer/windows/TForm10.h"
 #include "composer/windows/TForm18.h"
@@ -69,6 +70,7 @@ TEST_F(FormLayoutTest, EveryWindowKeepsItsControlsInsideAndApart) {
     checkContainer(ui::createForm<TForm19>(nullptr));
     checkContainer(ui::createForm<TForm20>(nullptr));
     checkContainer(ui::createForm<TForm21>(nullptr));
+    checkContainer(ui::createForm<TForm15>(nullptr));
 }
 
 TEST_F(FormLayoutTest, WindowsHaveTheirSizesAndBorders) {

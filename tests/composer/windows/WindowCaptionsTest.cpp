@@ -1,6 +1,7 @@
-// The chooser, the settings window and the down-going form on real windows with the interface font:
-// every caption fits its control and keeps clear of the frame around it.
+// The chooser, the settings window, the down-going form and the telegram on real windows with the interface
+// font: every caption fits its control and keeps clear of the frame around it.
 #include "composer/core/ProcessPaths.h"
+#include "composer/forms/TForm15.h"
 #include "composer/forms/TForm2.h"
 #include "composer/windows/TForm1.h"
 #include "composer/windows/TForm10.h"
@@ -18,8 +19,9 @@ namespace {
 class WindowCaptions : public ::testing::Test {
 protected:
     WindowCaptions() {
-        // The down-going form loads the abbreviation list when it is made.
-        home.write("dqx/dqx.ini.jg", "");
+        // The document forms load their lists when they are made.
+        for (const char* list : {"dqx/dqx.ini.jg", "dqx/dqx.ini.l", "dqx/dqx.ini.r", "dqx/dqx.ini.qf"})
+            home.write(list, "");
         initialiseProcessPaths();
     }
 
@@ -41,6 +43,7 @@ TEST_F(WindowCaptions, NoCaptionIsCutOffOrTouchesItsFrame) {
     EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm10>(&chooser)), Problems{});
     TForm2& form = ui::createForm<TForm2>(&chooser);
     EXPECT_EQ(ui::qt::crampedCaptions(form), Problems{});
+    EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm15>(&chooser)), Problems{});
 }
 
 TEST_F(WindowCaptions, TheMarkCaptionsStandOverTheirOwnCombos) {
