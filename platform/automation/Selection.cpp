@@ -78,6 +78,14 @@ int Selection::MoveDown(int unit, int count, int extend) const {
     return moveVertically(m_document->selection(), unit, count, extend);
 }
 
+void Selection::GoTo(int what, int which, int count) const {
+    constexpr int GoToPage = 1;
+    constexpr int GoToAbsolute = 1;
+    if (what != GoToPage || which != GoToAbsolute)
+        throw Error("不支持这种定位方式（只有按绝对页码定位到页）。");
+    m_document->selection().goToPage(count);
+}
+
 void Selection::TypeText(std::string_view text) const {
     m_document->selection().typeText(text);
 }

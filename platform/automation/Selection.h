@@ -42,6 +42,11 @@ public:
     int MoveUp(int unit = 5, int count = 1, int extend = 0) const;
     int MoveDown(int unit = 5, int count = 1, int extend = 0) const;
 
+    // Moves the insertion point to the start of a page: what 1 (page), which 1 (absolute), count the
+    // page counted from the document's first page (beyond the last: the last). Throws Error for another
+    // what or which.
+    void GoTo(int what, int which, int count) const;
+
     // Types in place of the selection; the insertion point then stands behind the text.
     void TypeText(std::string_view text) const;
     void TypeParagraph() const;

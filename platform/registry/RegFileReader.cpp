@@ -3,6 +3,7 @@
 #include "platform/registry/Error.h"
 #include "platform/registry/Utf16.h"
 #include "platform/text/Encoding.h"
+#include "platform/text/HexDigits.h"
 #include "platform/text/Lines.h"
 
 #include <algorithm>
@@ -33,22 +34,12 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Consumes up to maxDigits hexadecimal digits; nothing when there is none.
 std::optional<std::uint32_t> takeHex(std::string_view& text, std::size_t maxDigits) {
     std::size_t count = 0;
     std::uint32_t number = 0;
-    while (count < text.size() && count < maxDigits && hexDigit(text[count]) >= 0)
-        number = number * 16 + hexDigit(text[count++]);
+    while (count < text.size() && count < maxDigits && ::text::hexDigitValue(text[count]) >= 0)
+        number = number * 16 + ::text::hexDigitValue(text[count++]);
     if (count == 0)
         return std::nullopt;
     text.remove_prefix(count);

@@ -43,10 +43,14 @@ std::vector<std::vector<std::string>> openingCommands(const std::string& target,
     return commands;
 }
 
-bool openOnDesktop(const std::string& target, const std::vector<std::string>& preferredPrograms) {
+bool launchProgram(const std::vector<std::string>& argv) {
     const ProgramStarter starter = currentStarter();
+    return starter ? starter(argv) : startProgram(argv);
+}
+
+bool openOnDesktop(const std::string& target, const std::vector<std::string>& preferredPrograms) {
     for (const std::vector<std::string>& command : openingCommands(target, preferredPrograms)) {
-        if (starter ? starter(command) : startProgram(command))
+        if (launchProgram(command))
             return true;
     }
     return false;

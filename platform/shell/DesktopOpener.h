@@ -14,6 +14,10 @@ using ProgramStarter = std::function<bool(const std::vector<std::string>& argv)>
 // Replaces the way programs are started, for tests and the script driver; empty: startProgram again.
 void setProgramStarter(ProgramStarter starter);
 
+// Starts a program for the user by its argument vector, with the program starter in use. False when it
+// could not be started.
+bool launchProgram(const std::vector<std::string>& argv);
+
 // The argument vectors that openOnDesktop tries, in order: each preferred program with the target,
 // "xdg-open" with the target, "libreoffice --writer" with the target.
 std::vector<std::vector<std::string>> openingCommands(const std::string& target,

@@ -146,6 +146,17 @@ int DocumentSelection::moveParagraphs(int count, bool extend) {
     return moveSteps(count, extend, paragraphStep);
 }
 
+void DocumentSelection::goToPage(int page) {
+    LaidOut layout = layOutMainText(m_model);
+    if (layout.lines.empty())
+        throw Error("文档没有段落。");
+    page = std::clamp(page, 1, layout.pages);
+    auto first = std::find_if(layout.lines.begin(), layout.lines.end(),
+                              [page](const LaidLine& line) { return line.page >= page; });
+    int position = first == layout.lines.end() ? layout.lines.back().start : first->start;
+    select({StoryId{}, position, position});
+}
+
 void DocumentSelection::typeText(std::string_view text) {
     if (m_shape)
         throw Error("选定的是图形，不能输入文字。");

@@ -53,6 +53,10 @@ public:
     int moveCharacters(int count, bool extend);
     int moveLines(int count, bool extend);
     int moveParagraphs(int count, bool extend);
+    // Places the insertion point at the start of the page counted from the document's first page (its
+    // first line of the main text); a page beyond the last goes to the last, one before the first to the
+    // first.
+    void goToPage(int page);
 
     // Types the text in place of the selection (CR, LF or CR LF: new paragraphs); the insertion point
     // then stands behind it. Throws Error while a shape is selected.

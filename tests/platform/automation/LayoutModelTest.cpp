@@ -20,6 +20,24 @@ TEST_F(PagedTest, LinesOf28CharactersFill22LinesAPage) {
     EXPECT_THROW(selection.Information(5), automation::Error);
 }
 
+TEST_F(PagedTest, GoingToAPageStandsAtItsFirstLine) {
+    writeParagraphs({FullPage, 10, FullPage});
+    selection.GoTo(1, 1, 2);
+    EXPECT_EQ(selection.start(), FullPage + 1);
+    EXPECT_EQ(selection.end(), FullPage + 1);
+    EXPECT_EQ(selection.Information(3), 2);
+    // The third paragraph goes on from page 2 onto page 3.
+    selection.GoTo(1, 1, 3);
+    EXPECT_EQ(selection.Information(3), 3);
+    EXPECT_EQ(selection.start(), FullPage + 1 + 11 + 26 + 28 * 20);
+    selection.GoTo(1, 1, 9);
+    EXPECT_EQ(selection.Information(3), 3);
+    selection.GoTo(1, 1, 0);
+    EXPECT_EQ(selection.start(), 0);
+    EXPECT_THROW(selection.GoTo(2, 1, 1), automation::Error);
+    EXPECT_THROW(selection.GoTo(1, 2, 1), automation::Error);
+}
+
 TEST_F(PagedTest, MovingDownAndUpKeepsTheColumn) {
     writeParagraphs({100, 5});
     placeCursor(3);

@@ -85,6 +85,19 @@ TEST(Shell, TheOpenerTriesThePreferredProgramsTheDesktopAndLibreOfficeInTurn) {
     setProgramStarter({});
 }
 
+TEST(Shell, ProgramsLaunchedForTheUserGoThroughTheStarterInUse) {
+    std::vector<std::vector<std::string>> asked;
+    setProgramStarter([&](const std::vector<std::string>& argv) {
+        asked.push_back(argv);
+        return false;
+    });
+    EXPECT_FALSE(launchProgram({"/opt/带 空格/dqx"}));
+    EXPECT_EQ(asked, (std::vector<std::vector<std::string>>{{"/opt/带 空格/dqx"}}));
+    setProgramStarter({});
+    EXPECT_TRUE(launchProgram({"true"}));
+    EXPECT_FALSE(launchProgram({"no-such-program-anywhere"}));
+}
+
 TEST(Shell, FindsProgramsOnThePath) {
     EXPECT_FALSE(findProgram("sh").empty());
     EXPECT_EQ(findProgram("no-such-program-anywhere"), "");
