@@ -103,8 +103,8 @@ DownGoingDocument::~DownGoingDocument() {
 
 void DownGoingDocument::profile(const char* key, const char* value) {
     ini::IniFile settings(paths().IniPath);
-    settings.writeString("dqx", "fwjg", "某某市人民政府");
-    settings.writeString("某某市人民政府", key, value);
+    settings.writeString("dqx", "fwjg", m_authority);
+    settings.writeString(m_authority, key, value);
 }
 
 std::string DownGoingDocument::produceFile(Style style, const DownGoingInput& input, DocumentKind kind) {

@@ -35,8 +35,11 @@ protected:
     DownGoingDocument();
     ~DownGoingDocument() override;
 
-    // Writes a key of the current profile "某某市人民政府".
+    // Writes a key of the current profile, "某某市人民政府" unless authority() named another.
     void profile(const char* key, const char* value);
+    // Makes `name` the current profile (the masthead's first name); keys written before stay with the old
+    // one.
+    void authority(const std::string& name) { m_authority = name; }
     // Fills the kind's form and presses the output button; returns the saved document's path.
     std::string produceFile(Style style, const DownGoingInput& input,
                             DocumentKind kind = DocumentKind::OneAuthority);
@@ -47,4 +50,5 @@ protected:
 
     testsupport::TempFolder m_data;
     std::vector<std::string> drafts;
+    std::string m_authority = "某某市人民政府";
 };

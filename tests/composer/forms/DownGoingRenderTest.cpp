@@ -2,14 +2,15 @@
 // (tests/CMakeLists.txt): the faces of masthead, title, body and marks, and the printing block at the foot of
 // the type area of the last page, for a short notice and for a body of two pages; the printing block of
 // every other template that has one (joint forms, minutes, briefing) at the same place in a short
-// document. Skipped where LibreOffice or poppler's tools are not installed; the faces come with
-// tools/setup/deps.sh.
+// document; the joint forms' masthead names on one line each and their signature block on one page.
+// Skipped where LibreOffice or poppler's tools are not installed; the faces come with tools/setup/deps.sh.
 #include "platform/shell/Shell.h"
 #include "tests/composer/forms/DownGoingFixture.h"
 #include "tests/platform/automation/RenderedPage.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -39,6 +40,15 @@ bool hei(const std::string& font) {
     return has(font, {"Sans", "Hei"});
 }
 
+// Every table of cases below names its cases by their `name`.
+template <class Case>
+requires requires(const Case& c) {
+    c.name;
+}
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
 // A paragraph that takes one line behind its two-character indent.
 std::string oneLine(int n) {
     return "第" + std::to_string(n % 10) + "项工作按照统一部署认真落实并及时报告进展情况。";
@@ -51,6 +61,8 @@ protected:
             if (shell::findProgram(program).empty())
                 GTEST_SKIP() << program << " is not installed: the rendering is not checked.";
     }
+    // The profile's word processor.
+    void host(bool wps) { profile("wwww", wps ? "wps" : "word"); }
     RenderedDocument render(Style style, const DownGoingInput& input,
                             DocumentKind kind = DocumentKind::OneAuthority) {
         std::string document = m_out.file("notice.docx");
@@ -113,15 +125,10 @@ struct Layout {
     const char* copyTo;
 };
 
-void PrintTo(const Layout& layout, std::ostream* out) {
-    *out << layout.name;
-}
-
 class DownGoingRenderOfTwoPages : public DownGoingRender, public ::testing::WithParamInterface<Layout> {};
 
 TEST_P(DownGoingRenderOfTwoPages, PutsTheBlockAtTheFootOfTheSecondPage) {
-    if (GetParam().wps)
-        profile("wwww", "wps");
+    host(GetParam().wps);
     DownGoingInput input;
     input.copyTo = GetParam().copyTo;
     input.body.clear();
@@ -153,18 +160,13 @@ struct Kind {
     Style style;
     bool wps;
     const char* copyTo;
-    int pages; // the joint forms' head and seals leave no room for the block on page 1
+    int pages; // the joint forms' attachments, seals, date and note leave no room for the block on page 1
 };
-
-void PrintTo(const Kind& kind, std::ostream* out) {
-    *out << kind.name;
-}
 
 class ShortDocumentRender : public DownGoingRender, public ::testing::WithParamInterface<Kind> {};
 
 TEST_P(ShortDocumentRender, PutsTheBlockAtTheFootOfTheLastPage) {
-    if (GetParam().wps)
-        profile("wwww", "wps");
+    host(GetParam().wps);
     DownGoingInput input;
     input.copyTo = GetParam().copyTo;
     RenderedDocument pdf = render(GetParam().style, input, GetParam().kind);
@@ -193,6 +195,125 @@ INSTANTIATE_TEST_SUITE_P(
         Kind{"MinutesWpsParty", DocumentKind::Minutes, Party, true, "", 1},
         Kind{"BriefingWordAdministrative", DocumentKind::Briefing, Administrative, false, "", 1},
         Kind{"BriefingWpsParty", DocumentKind::Briefing, Party, true, "", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A short notice of two authorities, administrative style, with a printing block of two rows: the joint head
+// leaves room for it on page 1, in both templates of the form.
+TEST_F(DownGoingRender, AShortJointNoticeIsOnePage) {
+    DownGoingInput input;
+    input.body = "经研究，定于十二月三十日联合召开年终工作会议。";
+    input.attachments = input.note = input.copies = "";
+    for (bool wps : {false, true}) {
+        SCOPED_TRACE(wps ? "WPS" : "Word");
+        host(wps);
+        RenderedDocument pdf = render(Style::Administrative, input, Two);
+        ASSERT_TRUE(pdf.ok) << pdf.problem;
+        EXPECT_EQ(pdf.pages, 1);
+        expectBlockAtTheFoot(pdf, "二○二六年十二月九日");
+        std::filesystem::remove(m_out.file("notice.docx"));
+    }
+}
+
+// The joint masthead: a first name of 20 bytes, ten Chinese characters or nine and two letters, keeps one
+// line of its cell at full width in the masthead's heavy Song face; a longer one, set at half width, too.
+// In the administrative style the name stands nowhere else: a line that holds all of it, above the document
+// number, is the masthead's first row unbroken. Each name begins with "中共", found nowhere else either.
+struct Masthead {
+    const char* name;
+    DocumentKind kind;
+    bool wps;
+    const char* authority;
+};
+
+class JointMastheadRender : public DownGoingRender, public ::testing::WithParamInterface<Masthead> {};
+
+TEST_P(JointMastheadRender, SetsTheFirstNameOnOneLine) {
+    authority(GetParam().authority);
+    host(GetParam().wps);
+    RenderedDocument pdf = render(Style::Administrative, DownGoingInput{}, GetParam().kind);
+    ASSERT_TRUE(pdf.ok) << pdf.problem;
+    std::optional<rendertest::RenderedLine> name = rendertest::lineWith(pdf, GetParam().authority);
+    std::optional<rendertest::RenderedLine> number = rendertest::lineWith(pdf, "某府〔2026〕12号");
+    ASSERT_TRUE(number.has_value());
+    ASSERT_TRUE(name.has_value()) << GetParam().authority << " is broken over two lines";
+    EXPECT_EQ(name->page, 1);
+    EXPECT_LT(name->bottom, number->top) << "the line is not the masthead's";
+    EXPECT_PRED1(heavySong, rendertest::fontOf(rendertest::textsWithFonts(pdf), "中共"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Templates, JointMastheadRender,
+    ::testing::Values(Masthead{"TwoWordMixedTwentyBytes", Two, false, "中共A市B区纪委办公室"},
+                      Masthead{"ThreeWpsMixedTwentyBytes", Three, true, "中共A市B区纪委办公室"},
+                      Masthead{"TwoWpsTenCharacters", Two, true, "中共某某市纪委办公厅"},
+                      Masthead{"ThreeWordHalfWidth", Three, false, "中共A市BC区纪委办公室"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The signature block of the joint forms (the attachment note, the authorities' names or the rows of seal
+// places, the date and the note) stands on one page, wherever the page would end: the slot paragraphs that
+// the form splits keep with the next. Each body puts the end of page 1 into the block in templates that do
+// not keep it together.
+struct Signature {
+    const char* name;
+    DocumentKind kind;
+    Style style;
+    bool wps;
+    int bodyLines;
+    bool attachments;
+    const char* above; // what the line above the date holds
+};
+
+// The lines of the text area of every page, in reading order.
+std::vector<rendertest::RenderedLine> textLines(const RenderedDocument& pdf) {
+    std::vector<rendertest::RenderedLine> lines;
+    for (int page = 1; page <= pdf.pages; ++page) {
+        std::vector<rendertest::RenderedLine> more = rendertest::bodyLines(pdf, page);
+        lines.insert(lines.end(), more.begin(), more.end());
+    }
+    return lines;
+}
+
+class SignatureBlockRender : public DownGoingRender, public ::testing::WithParamInterface<Signature> {};
+
+TEST_P(SignatureBlockRender, StandsOnOnePage) {
+    const Signature& p = GetParam();
+    host(p.wps);
+    DownGoingInput input;
+    input.copyTo = p.wps ? "市委办公室" : "";
+    input.body.clear();
+    for (int n = 1; n <= p.bodyLines; ++n)
+        input.body += (n > 1 ? "\r\n" : "") + oneLine(n);
+    if (!p.attachments)
+        input.attachments.clear();
+    RenderedDocument pdf = render(p.style, input, p.kind);
+    ASSERT_TRUE(pdf.ok) << pdf.problem;
+    expectBlockAtTheFoot(pdf);
+
+    std::vector<rendertest::RenderedLine> lines = textLines(pdf);
+    auto holding = [&](const std::string& text) {
+        return std::find_if(lines.begin(), lines.end(), [&](const rendertest::RenderedLine& line) {
+            return line.text.find(text) != std::string::npos;
+        });
+    };
+    auto bodyEnd = holding(oneLine(p.bodyLines));
+    auto date = holding(p.style == Style::Party ? "2026年12月9日" : "二○二六年十二月九日");
+    auto note = holding("（此件公开发布）");
+    ASSERT_TRUE(bodyEnd != lines.end() && date != lines.end() && note != lines.end());
+    ASSERT_TRUE(bodyEnd < date && date < note);
+    EXPECT_NE(date[-1].text.find(p.above), std::string::npos) << date[-1].text;
+    EXPECT_EQ(date[-1].page, date->page) << "the line above the date: " << date[-1].text;
+    for (auto line = bodyEnd + 1; line <= note; ++line)
+        EXPECT_EQ(line->page, date->page) << line->text << " is not on the page of the date";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Templates, SignatureBlockRender,
+    ::testing::Values(
+        Signature{"TwoWordPartyShort", Two, Party, false, 1, false, "发文机关二"},
+        Signature{"TwoWpsPartyWithAttachments", Two, Party, true, 1, true, "发文机关二"},
+        Signature{"TwoWordAdministrativeWithAttachments", Two, Administrative, false, 4, true, "名单"},
+        Signature{"ThreeWordAdministrative", Three, Administrative, false, 1, false, "发文机关"},
+        Signature{"ThreeWpsPartyWithAttachments", Three, Party, true, 2, true, "发文机关"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
