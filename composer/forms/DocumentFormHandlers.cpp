@@ -12,6 +12,7 @@
 #include "composer/output/OutputProcedure.h"
 #include "composer/windows/TForm18.h"
 #include "composer/windows/TForm19.h"
+#include "composer/windows/TForm20.h"
 #include "platform/clock/SystemClock.h"
 #include "platform/ini/IniFile.h"
 #include "platform/text/Convert.h"
@@ -22,6 +23,8 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Memo.h"
+
+#include <algorithm>
 
 namespace composer {
 
@@ -34,6 +37,22 @@ constexpr const char* InputPromptPadding = "             "; // 13 blanks, as eve
 void loadListComboReporting(ui::ComboBox& combo, const std::string& suffix) {
     try {
         loadListCombo(combo, suffix);
+    } catch (const std::exception& error) {
+        ui::Application::current().showException(error);
+    }
+}
+
+// Loads the signer list into every signer combo, reading it once: a list that cannot be read is reported
+// once, and the combos keep what they hold.
+void loadSignerCombos(const SignerCombos& signers) {
+    if (std::none_of(signers.begin(), signers.end(), [](const ui::ComboBox* combo) { return combo; }))
+        return;
+    try {
+        std::vector<std::string> names = readListFile(listFilePath(".qf"));
+        for (ui::ComboBox* combo : signers) {
+            if (combo)
+                combo->setItems(names);
+        }
     } catch (const std::exception& error) {
         ui::Application::current().showException(error);
     }
@@ -56,6 +75,7 @@ void startDocumentForm(const DocumentFields& f) {
         bool wps = hostKindOf(settings.readString(profile, "wwww", "")) == HostKind::Wps;
         f.output->setCaption(wps ? OutputCaptionWps : OutputCaptionWord);
     }
+    loadSignerCombos(f.signers);
     if (f.abbreviation)
         loadListComboReporting(*f.abbreviation, ".jg");
     if (f.leftPart)
@@ -98,6 +118,11 @@ void EditNumberPartLists(ui::Form& owner, ui::ComboBox& leftPart, ui::ComboBox& 
         return;
     loadListComboReporting(leftPart, ".l");
     loadListComboReporting(rightPart, ".r");
+}
+
+void EditSignerList(ui::Form& owner, const SignerCombos& signers) {
+    if (showListEditor<TForm20>(owner))
+        loadSignerCombos(signers);
 }
 
 void AddAttachment(ui::Memo& attachments) {

@@ -22,9 +22,9 @@ void OpenHelpFile();
 // OpenUpdatePage: the product's update page on the desktop, or its address in a message.
 void OpenUpdatePage();
 
-// The form's start-up duties: the output caption from the current profile, the abbreviation list or the
-// two number-part lists, the number year, IssueDateText and today's date in the date combos. A missing
-// list is reported and the other duties are still done.
+// The form's start-up duties: the output caption from the current profile, the signer list, the
+// abbreviation list or the two number-part lists, the number year, IssueDateText and today's date in the
+// date combos. A missing list is reported and the other duties are still done.
 void startDocumentForm(const DocumentFields& fields);
 
 // ShowNextSerial: the serial field becomes the remembered serial of the abbreviation plus one. A stored
@@ -42,6 +42,10 @@ void EditAbbreviationList(ui::Form& owner, ui::ComboBox& abbreviation);
 // EditNumberPartLists: the number-part editor; on OK the left-part combo is loaded again from ".l" and
 // the right-part combo from ".r", each on its own (a list that cannot be read is reported).
 void EditNumberPartLists(ui::Form& owner, ui::ComboBox& leftPart, ui::ComboBox& rightPart);
+
+// EditSignerList: the signer editor; on OK every signer combo of the form is loaded again from ".qf", in
+// their order (a list that cannot be read is reported once).
+void EditSignerList(ui::Form& owner, const SignerCombos& signers);
 
 // AddAttachment: asks for a name and adds it to the attachment list, numbered from the second one.
 void AddAttachment(ui::Memo& attachments);

@@ -3,6 +3,8 @@
 // these roles, and the handlers shared by every document form work on the roles. A role that a form
 // does not have is null.
 
+#include <array>
+
 namespace ui {
 class Button;
 class ComboBox;
@@ -13,6 +15,9 @@ class RichEdit;
 } // namespace ui
 
 namespace composer {
+
+// The signer combos (签发人) in their order: qfbox, qfbox2, qfbox3; a form with fewer leaves the rest null.
+using SignerCombos = std::array<ui::ComboBox*, 3>;
 
 struct DocumentFields {
     ui::ComboBox* abbreviation = nullptr; // 机关代字
@@ -37,6 +42,7 @@ struct DocumentFields {
     ui::Edit* importPath = nullptr;
     ui::Edit* issueDate = nullptr; // hidden: IssueDateText
     ui::Memo* attachments = nullptr;
+    SignerCombos signers{};
     ui::Edit* draftingUnit = nullptr; // 拟稿单位, remembered in the current profile
     ui::Edit* sender = nullptr;       // 来文单位
     ui::Edit* senderPrefix = nullptr; // the received document's own number: prefix〔year〕serial号

@@ -29,13 +29,6 @@ std::string textOf(const ui::TextControl* control) {
     return control ? control->text() : std::string();
 }
 
-std::string joinedWithCr(const std::vector<std::string>& lines) {
-    std::string joined;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        joined += (i ? "\r" : "") + lines[i];
-    return joined;
-}
-
 // LoadAuthorityProfile with what the form remembers: the drafting unit before the profile is read,
 // the serial under the abbreviation after.
 AuthorityProfile loadProfileAndRemember(const DocumentFields& f, const OutputSteps& steps) {
@@ -45,7 +38,7 @@ AuthorityProfile loadProfileAndRemember(const DocumentFields& f, const OutputSte
     {
         ini::IniFile settings(paths().IniPath);
         profile = readAuthorityProfile(settings, currentProfileName(settings, steps.profileFallback),
-                                       ProfileDefaults::outputProcedure());
+                                       steps.profileDefaults);
     }
     if (steps.rememberSerial && f.abbreviation && f.serial)
         RememberSerial(paths().IniPath, SerialSection, f.abbreviation->text(), f.serial->text());
@@ -66,6 +59,32 @@ public:
 private:
     bool& m_flag;
 };
+
+std::string signerPlaceholder(SignerPlaceholder kind, int place) {
+    switch (kind) {
+    case SignerPlaceholder::Single:
+        return placeholder::Signer;
+    case SignerPlaceholder::Numbered:
+        return placeholder::jointSigner(place);
+    case SignerPlaceholder::None:
+        break;
+    }
+    return {};
+}
+
+// The signers as the document gets them: each combo's text, or its placeholder when it is empty.
+std::vector<std::string> signerTexts(const DocumentFields& f, const OutputSteps& steps) {
+    std::vector<std::string> signers;
+    for (const ui::ComboBox* combo : f.signers) {
+        if (!combo)
+            continue;
+        std::string signer = combo->text();
+        if (signer.empty() && steps.fillPlaceholders)
+            signer = signerPlaceholder(steps.placeholders.signers, static_cast<int>(signers.size()) + 1);
+        signers.push_back(signer);
+    }
+    return signers;
+}
 
 } // namespace
 
@@ -112,10 +131,11 @@ OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
     v.copyTo = textOf(f.copyTo);
     v.copies = textOf(f.copies);
     v.note = textOf(f.note);
-    v.units = joinedWithCr(text::splitLines(textOf(f.units)));
+    v.units = joinedParagraphs(text::splitLines(textOf(f.units)));
     v.date = {textOf(f.dateYear), textOf(f.dateMonth), textOf(f.dateDay)};
     if (f.attachments)
         v.attachments = f.attachments->lines();
+    v.signers = signerTexts(f, steps);
     v.draftingUnit = textOf(f.draftingUnit);
     v.sender = textOf(f.sender);
     if (f.senderPrefix || f.senderYear || f.senderSerial)

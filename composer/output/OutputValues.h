@@ -33,6 +33,7 @@ struct OutputValues {
     std::string units; // lines joined by CR
     DateFields date;
     std::vector<std::string> attachments;
+    std::vector<std::string> signers; // one per signer combo of the form, after the placeholders
     std::string draftingUnit;
     std::string sender;
     std::string senderNumber; // prefix〔year〕serial号 of the received document
