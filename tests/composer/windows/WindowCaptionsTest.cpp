@@ -2,6 +2,8 @@
 // every caption fits its control and keeps clear of the frame around it.
 #include "composer/core/ProcessPaths.h"
 #include "composer/forms/TForm2.h"
+#include "composer/forms/TForm5.h"
+#include "composer/forms/TForm8.h"
 #include "composer/windows/TForm1.h"
 #include "composer/windows/TForm10.h"
 #include "platform/ui/Application.h"
@@ -18,8 +20,9 @@ namespace {
 class WindowCaptions : public ::testing::Test {
 protected:
     WindowCaptions() {
-        // The down-going form loads the abbreviation list when it is made.
+        // The document forms load the abbreviation and signer lists when they are made.
         home.write("dqx/dqx.ini.jg", "");
+        home.write("dqx/dqx.ini.qf", "");
         initialiseProcessPaths();
     }
 
@@ -41,6 +44,9 @@ TEST_F(WindowCaptions, NoCaptionIsCutOffOrTouchesItsFrame) {
     EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm10>(&chooser)), Problems{});
     TForm2& form = ui::createForm<TForm2>(&chooser);
     EXPECT_EQ(ui::qt::crampedCaptions(form), Problems{});
+    // The second numbering, with one and with three signers in their row.
+    EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm5>(&chooser)), Problems{});
+    EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm8>(&chooser)), Problems{});
 }
 
 TEST_F(WindowCaptions, TheMarkCaptionsStandOverTheirOwnCombos) {
