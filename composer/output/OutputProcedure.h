@@ -28,8 +28,8 @@ inline constexpr const char* OutputCaptionWps = "输出到Wps >>";
 // (the document stays half made). The WPS copy always lets the failure through.
 enum class WordFailures { Propagate, ShowAndRelease };
 
-// What an empty signer combo writes: nothing but its emptiness, "[此处输入签发人]" (one signer), or the
-// joint forms' "[签发人1]", "[签发人2]" ... by the combo's place.
+// What an empty signer combo puts into the document: nothing, "[此处输入签发人]" (one signer), or the joint
+// forms' "[签发人1]", "[签发人2]" ... by the combo's place.
 enum class SignerPlaceholder { None, Single, Numbered };
 
 // FillPlaceholders of the fields whose placeholder differs between forms; null: the field has none.
