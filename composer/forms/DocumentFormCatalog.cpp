@@ -7,6 +7,9 @@
 #include "composer/forms/TForm2.h"
 #include "composer/forms/TForm3.h"
 #include "composer/forms/TForm4.h"
+#include "composer/forms/TForm5.h"
+#include "composer/forms/TForm6.h"
+#include "composer/forms/TForm8.h"
 #include "composer/forms/TForm9.h"
 #include "composer/windows/TForm1.h"
 #include "platform/ui/Application.h"
@@ -25,6 +28,9 @@ constexpr std::pair<std::string_view, void (*)(TForm1&)> Forms[] = {
     {"TForm2", openForm<TForm2>},   // down-going, one authority
     {"TForm3", openForm<TForm3>},   // down-going, two authorities
     {"TForm9", openForm<TForm9>},   // down-going, three or more authorities
+    {"TForm5", openForm<TForm5>},   // up-going, one authority
+    {"TForm6", openForm<TForm6>},   // up-going, two authorities
+    {"TForm8", openForm<TForm8>},   // up-going, three or more authorities
     {"TForm4", openForm<TForm4>},   // meeting minutes
     {"TForm11", openForm<TForm11>}, // work briefing
     {"TForm14", openForm<TForm14>}, // dispatch approval slip

@@ -24,6 +24,8 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Memo.h"
 
+#include <algorithm>
+
 namespace composer {
 
 namespace {
@@ -35,6 +37,22 @@ constexpr const char* InputPromptPadding = "             "; // 13 blanks, as eve
 void loadListComboReporting(ui::ComboBox& combo, const std::string& suffix) {
     try {
         loadListCombo(combo, suffix);
+    } catch (const std::exception& error) {
+        ui::Application::current().showException(error);
+    }
+}
+
+// Loads the signer list into every signer combo, reading it once: a list that cannot be read is reported
+// once, and the combos keep what they hold.
+void loadSignerCombos(const SignerCombos& signers) {
+    if (std::none_of(signers.begin(), signers.end(), [](const ui::ComboBox* combo) { return combo; }))
+        return;
+    try {
+        std::vector<std::string> names = readListFile(listFilePath(".qf"));
+        for (ui::ComboBox* combo : signers) {
+            if (combo)
+                combo->setItems(names);
+        }
     } catch (const std::exception& error) {
         ui::Application::current().showException(error);
     }
@@ -57,8 +75,7 @@ void startDocumentForm(const DocumentFields& f) {
         bool wps = hostKindOf(settings.readString(profile, "wwww", "")) == HostKind::Wps;
         f.output->setCaption(wps ? OutputCaptionWps : OutputCaptionWord);
     }
-    if (f.signer)
-        loadListComboReporting(*f.signer, ".qf");
+    loadSignerCombos(f.signers);
     if (f.abbreviation)
         loadListComboReporting(*f.abbreviation, ".jg");
     if (f.leftPart)
@@ -103,11 +120,9 @@ void EditNumberPartLists(ui::Form& owner, ui::ComboBox& leftPart, ui::ComboBox& 
     loadListComboReporting(rightPart, ".r");
 }
 
-void EditSignerList(ui::Form& owner, std::initializer_list<ui::ComboBox*> signers) {
-    if (!showListEditor<TForm20>(owner))
-        return;
-    for (ui::ComboBox* signer : signers)
-        loadListComboReporting(*signer, ".qf");
+void EditSignerList(ui::Form& owner, const SignerCombos& signers) {
+    if (showListEditor<TForm20>(owner))
+        loadSignerCombos(signers);
 }
 
 void AddAttachment(ui::Memo& attachments) {

@@ -43,9 +43,9 @@ void EditAbbreviationList(ui::Form& owner, ui::ComboBox& abbreviation);
 // EditNumberPartLists: the number-part editor; on OK the left-part combo is loaded again from ".l" and
 // the right-part combo from ".r", each on its own (a list that cannot be read is reported).
 void EditNumberPartLists(ui::Form& owner, ui::ComboBox& leftPart, ui::ComboBox& rightPart);
-// EditSignerList: the signer editor; on OK every signer combo given is loaded again from ".qf" (a list
-// that cannot be read is reported).
-void EditSignerList(ui::Form& owner, std::initializer_list<ui::ComboBox*> signers);
+// EditSignerList: the signer editor; on OK every signer combo of the form is loaded again from ".qf", in
+// their order (a list that cannot be read is reported once).
+void EditSignerList(ui::Form& owner, const SignerCombos& signers);
 
 // AddAttachment: asks for a name and adds it to the attachment list, numbered from the second one.
 void AddAttachment(ui::Memo& attachments);

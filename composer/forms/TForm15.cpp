@@ -100,7 +100,7 @@ SlotMap headerShapeRows() {
 
 SlotMap headerFieldRows() {
     return {slot::plainText(10, Insert::After, &OutputValues::urgency),
-            slot::plainText(7, Insert::After, &OutputValues::signer),
+            slot::plainText(7, Insert::After, value::firstSigner),
             slot::plainText(5, Insert::After, &OutputValues::addressees)};
 }
 
@@ -180,7 +180,7 @@ DocumentFields TForm15::fields() {
     f.partSerial = &Edit2;
     f.rightPart = &ComboBox3;
     f.addressees = &Edit3;
-    f.signer = &qfbox;
+    f.signers = {&qfbox, nullptr, nullptr};
     f.level = &ComboBox13;
     f.urgency = &ComboBox15;
     f.dateYear = &ComboBox10;
@@ -292,7 +292,7 @@ void TForm15::ComboBox2Change() {
 }
 
 void TForm15::Button8Click() {
-    EditSignerList(*this, {&qfbox});
+    EditSignerList(*this, {&qfbox, nullptr, nullptr});
 }
 
 void TForm15::Button9Click() {

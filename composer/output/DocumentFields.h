@@ -3,6 +3,8 @@
 // these roles, and the handlers shared by every document form work on the roles. A role that a form
 // does not have is null.
 
+#include <array>
+
 namespace ui {
 class Button;
 class CheckBox;
@@ -14,6 +16,9 @@ class RichEdit;
 } // namespace ui
 
 namespace composer {
+
+// The signer combos (签发人) in their order: qfbox, qfbox2, qfbox3; a form with fewer leaves the rest null.
+using SignerCombos = std::array<ui::ComboBox*, 3>;
 
 struct DocumentFields {
     ui::ComboBox* abbreviation = nullptr; // 机关代字
@@ -41,8 +46,8 @@ struct DocumentFields {
     ui::Edit* importPath = nullptr;
     ui::Edit* issueDate = nullptr; // hidden: IssueDateText
     ui::Memo* attachments = nullptr;
+    SignerCombos signers{};                // 签发人
     ui::Edit* draftingUnit = nullptr;      // 拟稿单位, remembered in the current profile
-    ui::ComboBox* signer = nullptr;        // 签发人
     ui::Edit* addressees = nullptr;        // 发往
     ui::Edit* sendingDepartment = nullptr; // 发报部门, remembered in the current profile
     ui::CheckBox* hideMasthead = nullptr;  // 隐藏红色版头, remembered in the current profile

@@ -81,10 +81,12 @@ std::optional<AttachmentBlock> attachmentBlock(const std::vector<std::string>& a
                                                AttachmentListLead lead) {
     if (attachments.empty())
         return std::nullopt;
+    if (attachments.size() == 1 && lead == AttachmentListLead::BlankLineAlways)
+        return AttachmentBlock{-5, {"\r" + std::string(AttachmentLabel) + attachments[0] + "\r"}};
     if (attachments.size() == 1)
         return AttachmentBlock{-5, {AttachmentLabel + attachments[0] + "\r\r"}};
     AttachmentBlock block{-6, {}};
-    const char* blankLine = lead == AttachmentListLead::BlankLine ? "\r" : "";
+    const char* blankLine = lead == AttachmentListLead::None ? "" : "\r";
     for (std::size_t i = attachments.size(); i-- > 0;) {
         if (i == 0)
             block.insertions.push_back(blankLine + std::string(AttachmentLabel) + attachments[0] + "\r");
@@ -114,6 +116,13 @@ std::optional<double> redLineSpaceBefore(int index) {
     default:
         return std::nullopt;
     }
+}
+
+std::string joinedParagraphs(const std::vector<std::string>& lines) {
+    std::string joined;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        joined += (i ? "\r" : "") + lines[i];
+    return joined;
 }
 
 std::string orPlaceholder(const std::string& field, const char* placeholder) {

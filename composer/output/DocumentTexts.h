@@ -68,8 +68,9 @@ struct AttachmentBlock {
     double firstLineIndent = 0; // characters, negative is hanging
     std::vector<std::string> insertions;
 };
-// The model starts a list of several attachments with a blank line; other forms start it at once.
-enum class AttachmentListLead { BlankLine, None };
+// The model starts a list of several attachments with a blank line; other forms start it at once; the
+// up-going forms start even a single attachment with a blank line, and close it with one line break.
+enum class AttachmentListLead { BlankLine, None, BlankLineAlways };
 std::optional<AttachmentBlock> attachmentBlock(const std::vector<std::string>& attachments,
                                                AttachmentListLead lead = AttachmentListLead::BlankLine);
 
@@ -78,6 +79,9 @@ std::string withAttachmentAdded(const std::string& memoText, const std::string& 
 
 // ApplyRedLineAdjust: the space before the adjust paragraph in lines for a stored index, or nothing.
 std::optional<double> redLineSpaceBefore(int index);
+
+// Lines as paragraphs of a document: joined by CR, none after the last.
+std::string joinedParagraphs(const std::vector<std::string>& lines);
 
 // FillPlaceholders: the field's text, or the placeholder when the field is empty.
 std::string orPlaceholder(const std::string& field, const char* placeholder);

@@ -30,13 +30,6 @@ std::string textOf(const ui::TextControl* control) {
     return control ? control->text() : std::string();
 }
 
-std::string joinedWithCr(const std::vector<std::string>& lines) {
-    std::string joined;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        joined += (i ? "\r" : "") + lines[i];
-    return joined;
-}
-
 // What the form keeps in the settings file: the serials under their prefixes, and its values in the
 // current profile.
 void rememberFormValues(const DocumentFields& f, const OutputSteps& steps) {
@@ -58,7 +51,7 @@ AuthorityProfile loadProfileAndRemember(const DocumentFields& f, const OutputSte
     rememberFormValues(f, steps);
     ini::IniFile settings(paths().IniPath);
     return readAuthorityProfile(settings, currentProfileName(settings, steps.profileFallback),
-                                ProfileDefaults::outputProcedure());
+                                steps.profileDefaults);
 }
 
 // RAII for the re-entrancy guard: the trimmer lets messages through, and a second press of the output
@@ -73,6 +66,32 @@ public:
 private:
     bool& m_flag;
 };
+
+std::string signerPlaceholder(SignerPlaceholder kind, int place) {
+    switch (kind) {
+    case SignerPlaceholder::Single:
+        return placeholder::Signer;
+    case SignerPlaceholder::Numbered:
+        return placeholder::jointSigner(place);
+    case SignerPlaceholder::None:
+        break;
+    }
+    return {};
+}
+
+// The signers as the document gets them: each combo's text, or its placeholder when it is empty.
+std::vector<std::string> signerTexts(const DocumentFields& f, const OutputSteps& steps) {
+    std::vector<std::string> signers;
+    for (const ui::ComboBox* combo : f.signers) {
+        if (!combo)
+            continue;
+        std::string signer = combo->text();
+        if (signer.empty() && steps.fillPlaceholders)
+            signer = signerPlaceholder(steps.placeholders.signers, static_cast<int>(signers.size()) + 1);
+        signers.push_back(signer);
+    }
+    return signers;
+}
 
 } // namespace
 
@@ -122,12 +141,12 @@ OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
     v.copyTo = textOf(f.copyTo);
     v.copies = textOf(f.copies);
     v.note = textOf(f.note);
-    v.units = joinedWithCr(text::splitLines(textOf(f.units)));
+    v.units = joinedParagraphs(text::splitLines(textOf(f.units)));
     v.date = {textOf(f.dateYear), textOf(f.dateMonth), textOf(f.dateDay)};
     if (f.attachments)
         v.attachments = f.attachments->lines();
+    v.signers = signerTexts(f, steps);
     v.draftingUnit = textOf(f.draftingUnit);
-    v.signer = textOf(f.signer);
     v.addressees = filled(textOf(f.addressees), placeholder::Addressees);
     v.sendingDepartment = textOf(f.sendingDepartment);
     v.sender = textOf(f.sender);

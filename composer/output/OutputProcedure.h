@@ -28,16 +28,22 @@ inline constexpr const char* OutputCaptionWps = "输出到Wps >>";
 // (the document stays half made). The WPS copy always lets the failure through.
 enum class WordFailures { Propagate, ShowAndRelease };
 
+// What an empty signer combo puts into the document: nothing, "[此处输入签发人]" (one signer), or the joint
+// forms' "[签发人1]", "[签发人2]" ... by the combo's place.
+enum class SignerPlaceholder { None, Single, Numbered };
+
 // FillPlaceholders of the fields whose placeholder differs between forms; null: the field has none.
 struct FieldPlaceholders {
     const char* title = placeholder::Title;
     const char* serial = nullptr;
+    SignerPlaceholder signers = SignerPlaceholder::None;
 };
 
 // The steps around the slot map in which forms differ; the defaults are the down-going form's.
 struct OutputSteps {
-    // The profile's name when no current profile is set.
+    // The profile's name when no current profile is set, and the defaults of its missing keys.
     std::string profileFallback = "发文机关标识";
+    ProfileDefaults profileDefaults = ProfileDefaults::outputProcedure();
     // FormatSecrecyMark; without it the level goes into the document as it stands, unmarked.
     bool secrecyMark = true;
     bool rememberSerial = true;   // RememberSerial under the abbreviation or the left number part

@@ -34,8 +34,8 @@ struct OutputValues {
     std::string units; // lines joined by CR
     DateFields date;
     std::vector<std::string> attachments;
+    std::vector<std::string> signers; // one per signer combo of the form, after the placeholders
     std::string draftingUnit;
-    std::string signer;
     std::string addressees;
     std::string sendingDepartment;
     std::string sender;

@@ -13,6 +13,10 @@ constexpr int FirstTable = 1;
 
 namespace value {
 
+std::string firstSigner(const OutputValues& v) {
+    return v.signers.empty() ? std::string() : v.signers.front();
+}
+
 std::string secrecy(const OutputValues& v) {
     return secrecyText(v.level, v.mark);
 }

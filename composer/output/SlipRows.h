@@ -13,6 +13,8 @@ namespace composer {
 using ValueText = std::function<std::string(const OutputValues&)>;
 
 namespace value {
+// The first signer, or nothing for a form without signers.
+std::string firstSigner(const OutputValues& v);
 // The level and its mark, nothing without a level.
 std::string secrecy(const OutputValues& v);
 // abbreviation〔year〕serial号.

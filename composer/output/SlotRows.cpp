@@ -108,8 +108,10 @@ SlotRow bodyText(int paragraph, BodyEnd end) {
     return [=](const OutputValues& v, DocumentEditor& doc) { doc.insertBefore(paragraph, v.body + breaks); };
 }
 
-SlotRow blankLine(int paragraph) {
-    return [paragraph](const OutputValues&, DocumentEditor& doc) { doc.insertBefore(paragraph, "\r"); };
+SlotRow blankLine(int paragraph, int count) {
+    return [paragraph, count](const OutputValues&, DocumentEditor& doc) {
+        doc.insertBefore(paragraph, std::string(static_cast<std::size_t>(count), '\r'));
+    };
 }
 
 SlotRow recipientsLine(int paragraph, RecipientsLead lead) {
@@ -144,9 +146,14 @@ SlotRow titleLine(int paragraph, TitlePlacement placement) {
     };
 }
 
-SlotRow documentNumber(int paragraph) {
-    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
-        doc.insertBefore(paragraph, documentNumberText(v.abbreviation, v.numberYear, v.serial));
+SlotRow documentNumber(int paragraph, NumberPlacement placement) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
+        std::string number = documentNumberText(v.abbreviation, v.numberYear, v.serial);
+        if (placement == NumberPlacement::AfterSlot) {
+            doc.insertAfter(paragraph, number);
+            return;
+        }
+        doc.insertBefore(paragraph, number);
         doc.setAlignment(paragraph, Alignment::Center);
     };
 }

@@ -69,8 +69,8 @@ SlotRow attachmentBlock(int paragraph, AttachmentListLead lead = AttachmentListL
 // runs into the slot paragraph itself, with `BodyEnd::TwoBlankLines` two empty paragraphs follow it.
 enum class BodyEnd { OwnParagraph, IntoSlot, TwoBlankLines };
 SlotRow bodyText(int paragraph, BodyEnd end = BodyEnd::OwnParagraph);
-// An empty paragraph in front of the slot, always.
-SlotRow blankLine(int paragraph);
+// Empty paragraphs in front of the slot (one unless said), always.
+SlotRow blankLine(int paragraph, int count = 1);
 // The main recipients followed by "：", after a blank line of their own or in the template's line.
 enum class RecipientsLead { BlankLine, None };
 SlotRow recipientsLine(int paragraph, RecipientsLead lead = RecipientsLead::BlankLine);
@@ -80,8 +80,10 @@ SlotRow recipientsLine(int paragraph, RecipientsLead lead = RecipientsLead::Blan
 // without placeholder) is not written.
 enum class TitlePlacement { AfterSlot, IntoSlot, IntoSlotAsAligned, BetweenBlankLines };
 SlotRow titleLine(int paragraph, TitlePlacement placement = TitlePlacement::AfterSlot);
-// abbreviation〔year〕serial号, centred.
-SlotRow documentNumber(int paragraph);
+// abbreviation〔year〕serial号: into the slot, centred; or behind the slot as the template aligns it (the
+// up-going forms, whose number shares its line with the signers).
+enum class NumberPlacement { IntoSlotCentred, AfterSlot };
+SlotRow documentNumber(int paragraph, NumberPlacement placement = NumberPlacement::IntoSlotCentred);
 // The secrecy and urgency marks, right-aligned in 黑体.
 SlotRow secrecyMarks(int first, int second);
 // ApplyRedLineAdjust with the profile's index for this kind of document.

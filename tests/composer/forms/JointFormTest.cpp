@@ -59,20 +59,7 @@ TEST_F(JointForm, AMissingAbbreviationListIsReportedAndTheOtherDutiesAreDone) {
 }
 
 TEST_F(JointForm, TheChoosersJointChoicesOpenTheseForms) {
-    installDocumentForms(documentFormCatalog());
-    TForm1& chooser = ui::createForm<TForm1>(nullptr);
-    for (auto [radio, formClass] :
-         {std::pair{&chooser.RadioButton2, "TForm3"}, {&chooser.RadioButton3, "TForm9"}}) {
-        then([&, formClass = formClass](ui::Form& form) {
-            EXPECT_EQ(form.className(), formClass);
-            EXPECT_EQ(chooser.windowState(), ui::WindowState::Minimised);
-            user([&] { form.close(); });
-        });
-        user([&, radio = radio] { radio->userClick(); });
-        user([&] { chooser.Button1.userClick(); });
-        EXPECT_EQ(chooser.windowState(), ui::WindowState::Normal);
-    }
-    installDocumentForms({});
+    expectChoicesOpen({{"RadioButton2", "TForm3"}, {"RadioButton3", "TForm9"}});
 }
 
 TEST_F(JointForm, EachRunTakesItsHostsTemplate) {

@@ -23,27 +23,6 @@ protected:
     void SetUp() override { paths().TemplateFolder = DQX_BUILT_TEMPLATES; }
 };
 
-// The operations on the masthead table, for the profile's name P.
-Log mastheadCells(const std::string& p, int rows, bool halfWidth) {
-    Log log = {"cell 1,1,1 text " + p, "cell 1,1,2 text 文件", "cell 1,2,1 text 发文机关二"};
-    if (rows == 3)
-        log.push_back("cell 1,3,1 text 发文机关三");
-    if (halfWidth)
-        log.push_back("cell 1,1,1 font scaling=50");
-    for (const char* what : {"name=标准公文_小标宋", "bold=0"}) {
-        for (const char* cell : {"1,1", "1,2", "2,1", "3,1"}) {
-            if (rows == 3 || std::string(cell) != "3,1")
-                log.push_back(std::string("cell 1,") + cell + " font " + what);
-        }
-    }
-    return log;
-}
-
-Log joinedLogs(Log head, const Log& tail) {
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-}
-
 // The rows from the title up, which both forms share but for their paragraph numbers: title, document
 // number, marks, the masthead table and the shapes' names.
 Log topRows(int title, int number, int authorities) {

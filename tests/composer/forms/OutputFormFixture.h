@@ -3,7 +3,9 @@
 // fixed today, the built template set, and the fake word processor that records every output run.
 
 #include "composer/core/ProcessPaths.h"
+#include "composer/forms/DocumentFormCatalog.h"
 #include "composer/output/OutputProcedure.h"
+#include "composer/windows/TForm1.h"
 #include "platform/clock/SystemClock.h"
 #include "platform/ini/IniFile.h"
 #include "platform/text/Encoding.h"
@@ -35,6 +37,25 @@ protected:
     }
     std::string stored(const char* section, const char* key) const {
         return ini::IniFile(composer::paths().IniPath).readString(section, key, "(none)");
+    }
+    // Each chooser radio button (by name), with "下一步 >>", opens its form class and minimises the chooser
+    // until the form closes.
+    void expectChoicesOpen(std::initializer_list<std::pair<const char*, const char*>> choices) {
+        composer::installDocumentForms(composer::documentFormCatalog());
+        composer::TForm1& chooser = ui::createForm<composer::TForm1>(nullptr);
+        for (auto [radio, formClass] : choices) {
+            then([&, formClass = formClass](ui::Form& form) {
+                EXPECT_EQ(form.className(), formClass);
+                EXPECT_EQ(chooser.windowState(), ui::WindowState::Minimised);
+                user([&] { form.close(); });
+            });
+            user([&, radio = radio] {
+                dynamic_cast<ui::Control&>(*chooser.findComponent(radio)).userClick();
+            });
+            user([&] { chooser.Button1.userClick(); });
+            EXPECT_EQ(chooser.windowState(), ui::WindowState::Normal);
+        }
+        composer::installDocumentForms({});
     }
     bool logged(const std::string& line) const {
         return std::find(host.log.begin(), host.log.end(), line) != host.log.end();

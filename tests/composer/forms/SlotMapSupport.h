@@ -54,4 +54,26 @@ inline Log run(const composer::SlotMap& rows, const composer::OutputValues& v, i
     return editor.log;
 }
 
+// The operations on the joint masthead table, for the profile's name P and that many authorities.
+inline Log mastheadCells(const std::string& p, int rows, bool halfWidth) {
+    Log log = {"cell 1,1,1 text " + p, "cell 1,1,2 text 文件", "cell 1,2,1 text 发文机关二"};
+    if (rows == 3)
+        log.push_back("cell 1,3,1 text 发文机关三");
+    if (halfWidth)
+        log.push_back("cell 1,1,1 font scaling=50");
+    for (const char* what : {"name=标准公文_小标宋", "bold=0"}) {
+        for (const char* cell : {"1,1", "1,2", "2,1", "3,1"}) {
+            if (rows == 3 || std::string(cell) != "3,1")
+                log.push_back(std::string("cell 1,") + cell + " font " + what);
+        }
+    }
+    return log;
+}
+
+// The lines of `head`, then those of `tail`.
+inline Log joinedLogs(Log head, const Log& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
 } // namespace testsupport

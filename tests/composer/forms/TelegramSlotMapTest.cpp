@@ -28,7 +28,7 @@ protected:
         v.level = "秘密";
         v.mark.clear();
         v.urgency = "特急";
-        v.signer = "张明";
+        v.signers = {"张明"};
         v.addressees = "见报头";
         v.sendingDepartment = "市政府办公室机要科";
         v.date = {"二○二六年", "三月", "十二日"};
@@ -118,7 +118,8 @@ TEST_F(TelegramSlotMap, TheClosingLinesFollowTheStyleAndOneHostSetsTheDateInTheB
 TEST_F(TelegramSlotMap, EmptyFieldsWriteNothingButTheDepartmentBoxIsAlwaysSet) {
     OutputValues v = telegram(DocumentStyle::Administrative);
     v.abbreviation = v.serial = v.leftPart = v.partSerial = v.rightPart = "";
-    v.copyTo = v.signer = v.urgency = v.sendingDepartment = "";
+    v.copyTo = v.urgency = v.sendingDepartment = "";
+    v.signers = {""};
     EXPECT_EQ(run(TForm15::outputPlan(false).wordRows, v),
               (Log{"before 31 某某市人民政府|二○二六年三月十二日", "before 30 第一段|第二段|||",
                    "before 29 各区县人民政府：", "before 27 关于做好冬季安全生产工作的通知",

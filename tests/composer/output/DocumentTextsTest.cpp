@@ -113,6 +113,15 @@ TEST(AttachmentBlock, NoneOneAndSeveral) {
     EXPECT_EQ(two->firstLineIndent, -6);
     EXPECT_EQ(two->insertions, (std::vector<std::string>{"          2．乙\r", "    附件：1．甲\r"}));
     EXPECT_EQ(attachmentBlock({"通知.doc"}, AttachmentListLead::None)->insertions, one->insertions);
+
+    // The up-going forms lead a single attachment with a blank line too, and close it with one break;
+    // several read as the model's.
+    auto single = attachmentBlock({"通知.doc"}, AttachmentListLead::BlankLineAlways);
+    ASSERT_TRUE(single);
+    EXPECT_EQ(single->firstLineIndent, -5);
+    EXPECT_EQ(single->insertions, (std::vector<std::string>{"\r    附件：通知.doc\r"}));
+    EXPECT_EQ(attachmentBlock({"1．甲", "2．乙", "3．丙"}, AttachmentListLead::BlankLineAlways)->insertions,
+              three->insertions);
 }
 
 TEST(AttachmentList, NumberingStartsWithTheSecond) {

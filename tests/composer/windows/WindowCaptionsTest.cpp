@@ -3,6 +3,8 @@
 #include "composer/core/ProcessPaths.h"
 #include "composer/forms/TForm15.h"
 #include "composer/forms/TForm2.h"
+#include "composer/forms/TForm5.h"
+#include "composer/forms/TForm8.h"
 #include "composer/windows/TForm1.h"
 #include "composer/windows/TForm10.h"
 #include "platform/ui/Application.h"
@@ -22,6 +24,9 @@ protected:
         // The document forms load their lists when they are made.
         for (const char* list : {"dqx/dqx.ini.jg", "dqx/dqx.ini.l", "dqx/dqx.ini.r", "dqx/dqx.ini.qf"})
             home.write(list, "");
+        // The document forms load the abbreviation and signer lists when they are made.
+        home.write("dqx/dqx.ini.jg", "");
+        home.write("dqx/dqx.ini.qf", "");
         initialiseProcessPaths();
     }
 
@@ -44,6 +49,9 @@ TEST_F(WindowCaptions, NoCaptionIsCutOffOrTouchesItsFrame) {
     TForm2& form = ui::createForm<TForm2>(&chooser);
     EXPECT_EQ(ui::qt::crampedCaptions(form), Problems{});
     EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm15>(&chooser)), Problems{});
+    // The second numbering, with one and with three signers in their row.
+    EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm5>(&chooser)), Problems{});
+    EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm8>(&chooser)), Problems{});
 }
 
 TEST_F(WindowCaptions, TheMarkCaptionsStandOverTheirOwnCombos) {
