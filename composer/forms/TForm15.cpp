@@ -92,9 +92,22 @@ SlotMap paragraphRows(slot::DateFont dateFont) {
             slot::plainText(13, Insert::Before, &OutputValues::abbreviation)};
 }
 
+// The numbers by which one word processor reaches the header's boxes in the telegram templates. Word
+// counts the shapes by their anchors, WPS as they are stacked; the templates stack the department's box
+// at the bottom and the rule's box on top, so that the names of the fixed items that the masthead command
+// looks for land on the same boxes in both.
+struct HeaderBoxes {
+    int department;
+    std::vector<ShapeName> fixedItems; // page field DB1, rule DB2, department DB3
+};
+
+const HeaderBoxes WordBoxes = {8, {{"DB1", {7}}, {"DB3", {8}}, {"DB2", {1}}}};
+const HeaderBoxes WpsBoxes = {1, {{"DB1", {7}}, {"DB2", {8}}, {"DB3", {1}}}};
+
 // The title box, the department box and the secrecy marks of the header.
-SlotMap headerShapeRows() {
-    return {slot::shapeNames({{"WJBT", {2}}}, {}), slot::shapeText(8, &OutputValues::sendingDepartment),
+SlotMap headerShapeRows(int departmentBox) {
+    return {slot::shapeNames({{"WJBT", {2}}}, {}),
+            slot::shapeText(departmentBox, &OutputValues::sendingDepartment),
             slot::shapeFontName(2, &AuthorityProfile::fwzt), slot::classifiedTelegram(12, 11, 2)};
 }
 
@@ -104,25 +117,19 @@ SlotMap headerFieldRows() {
             slot::plainText(5, Insert::After, &OutputValues::addressees)};
 }
 
-// One host's rows; `fixedItems` names the fixed items for the masthead command, or is empty. The two
-// word processors give the rule's box (shape 1) and the department's box (shape 8) each other's name.
-SlotMap hostRows(slot::DateFont dateFont, std::vector<ShapeName> fixedItems) {
-    SlotMap rows = joined(paragraphRows(dateFont), headerShapeRows());
-    if (!fixedItems.empty())
-        rows.push_back(slot::shapeNames(std::move(fixedItems), {}));
+// One host's rows; the fixed items are named only for the template with the check box set.
+SlotMap hostRows(slot::DateFont dateFont, const HeaderBoxes& boxes, bool nameFixedItems) {
+    SlotMap rows = joined(paragraphRows(dateFont), headerShapeRows(boxes.department));
+    if (nameFixedItems)
+        rows.push_back(slot::shapeNames(boxes.fixedItems, {}));
     return joined(std::move(rows), headerFieldRows());
 }
 
 OutputPlan makePlan(bool hideFixedItems) {
     OutputPlan plan;
     plan.wordTemplate = plan.wpsTemplate = hideFixedItems ? "dqx9.dqx" : "dqx9b.dqx";
-    std::vector<ShapeName> word, wps;
-    if (hideFixedItems) {
-        word = {{"DB1", {7}}, {"DB3", {8}}, {"DB2", {1}}};
-        wps = {{"DB1", {7}}, {"DB2", {8}}, {"DB3", {1}}};
-    }
-    plan.wordRows = hostRows(slot::DateFont::AsTemplate, word);
-    plan.wpsRows = hostRows(slot::DateFont::BodyInAdministrativeStyle, wps);
+    plan.wordRows = hostRows(slot::DateFont::AsTemplate, WordBoxes, hideFixedItems);
+    plan.wpsRows = hostRows(slot::DateFont::BodyInAdministrativeStyle, WpsBoxes, hideFixedItems);
     // The authority that the closing line names when no profile is set.
     plan.steps.profileFallback = "发文机关";
     plan.steps.secrecyMark = false;

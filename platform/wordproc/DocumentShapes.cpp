@@ -144,8 +144,8 @@ Placement placementFor(DocumentModel& model, const Span* anchor) {
     const StoryIndex& main = model.story({});
     if (main.paragraphs.empty())
         throw Error("文档没有段落，无法添加形状。");
-    // Without an anchor Word takes the selection's paragraph; WPS puts the new shape behind all others
-    // of the selection's section, so that the numbers of the shapes already there stay as they are.
+    // Without an anchor Word takes the selection's paragraph, WPS the last paragraph of the selection's
+    // section.
     if (!anchor) {
         const Span& selection = model.selection();
         int position = selection.story.kind == StoryKind::Main ? selection.start : 0;
@@ -162,6 +162,11 @@ Placement placementFor(DocumentModel& model, const Span* anchor) {
     return {main.paragraphs[main.find(anchor->start)].node, "column", "paragraph"};
 }
 
+// Word counts shapes by their anchors, WPS as they are drawn (ShapeOrder).
+ShapeOrder orderOf(const DocumentModel& model) {
+    return model.flavour() == Flavour::Wps ? ShapeOrder::Stacking : ShapeOrder::Anchors;
+}
+
 } // namespace
 
 int DocumentShapes::count() const {
@@ -169,7 +174,7 @@ int DocumentShapes::count() const {
 }
 
 int DocumentShapes::idAt(int index) const {
-    std::vector<ShapeEntry> shapes = listShapes(m_model.story({}));
+    std::vector<ShapeEntry> shapes = listShapes(m_model.story({}), orderOf(m_model));
     if (index < 1 || index > static_cast<int>(shapes.size()))
         throw Error("所要求的形状不存在：第 " + std::to_string(index) + " 个（共 " +
                     std::to_string(shapes.size()) + " 个）。");
@@ -258,7 +263,7 @@ std::vector<int> DocumentShapes::anchoredIn(const Span& span) const {
     if (span.story.kind != StoryKind::Main)
         return found;
     const StoryIndex& main = m_model.story({});
-    for (const ShapeEntry& shape : listShapes(main)) {
+    for (const ShapeEntry& shape : listShapes(main, orderOf(m_model))) {
         int position = wordproc::anchorPosition(main, shape.anchor);
         if (position >= span.start && position < span.end)
             found.push_back(shape.id);
@@ -339,6 +344,7 @@ int DocumentShapes::addLine(float x1, float y1, float x2, float y2, const Span* 
     spec.y2 = toEmu(y2);
     declareDrawingNamespaces(m_model.root());
     insertLine(placement.paragraph, {}, spec, id);
+    stackOnTop(m_model.root(), findShapeById(m_model.root(), id));
     return id;
 }
 
@@ -361,6 +367,7 @@ int DocumentShapes::addTextbox(int orientation, float left, float top, float wid
     spec.textDirection = textDirections[orientation];
     declareDrawingNamespaces(m_model.root());
     insertTextBox(placement.paragraph, {}, spec, id);
+    stackOnTop(m_model.root(), findShapeById(m_model.root(), id));
     return id;
 }
 

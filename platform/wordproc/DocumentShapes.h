@@ -1,6 +1,7 @@
 #pragma once
-// The floating shapes of a document as Shapes.Item(i) reaches them: in the order of their anchors in
-// the main text, each known by a lasting id.
+// The floating shapes of a document as Shapes.Item(i) reaches them, each known by a lasting id: Word
+// counts them in the order of their anchors in the main text, WPS in the order they are drawn, from the
+// bottom of the stack (ShapeOrder in ShapeIndex.h).
 
 #include "platform/wordproc/Span.h"
 
@@ -67,7 +68,7 @@ public:
 
     // Where the shape is anchored in the main text (see anchorPosition in ShapeIndex.h).
     int anchorPosition(int id) const;
-    // The shapes anchored in the characters of the span of the main text, in order.
+    // The shapes anchored in the characters of the span of the main text, in the order of Shapes.
     std::vector<int> anchoredIn(const Span& span) const;
 
     ShapeBox box(int id) const;
@@ -76,8 +77,8 @@ public:
     // Adds a line from (x1, y1) to (x2, y2), in points, anchored at the paragraph that holds the anchor's
     // start, behind the shapes anchored there; measured from that paragraph's column and top. Without an
     // anchor it is measured from the page and anchored where the selection stands: at its paragraph
-    // (Word; the first one in a new document), or at the last paragraph of its section (WPS, where a new
-    // shape comes after all others of the section). Returns its id.
+    // (Word; the first one in a new document), or at the last paragraph of its section (WPS). A new
+    // shape is drawn above all others, so that WPS counts it last. Returns its id.
     int addLine(float x1, float y1, float x2, float y2, const Span* anchor);
     // Adds a text box (orientation 1 horizontal, 2 upward, 3 downward, 4 vertical East Asian, 5 vertical)
     // with a black outline and white fill, placed as addLine places lines. Returns its id.

@@ -3,6 +3,8 @@
 #include "platform/wordproc/InlineText.h"
 #include "platform/wordproc/Xml.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <set>
 #include <string>
@@ -52,13 +54,57 @@ std::set<long long> usableIds(pugi::xml_node root) {
     return taken;
 }
 
+// wp:anchor/@relativeHeight is an unsigned 32-bit number; a value outside it counts as its nearer end.
+constexpr long long MaxRelativeHeight = std::numeric_limits<std::uint32_t>::max();
+
+long long relativeHeight(pugi::xml_node anchor) {
+    return std::clamp(xml::numberAttribute(anchor, "relativeHeight", 0), 0LL, MaxRelativeHeight);
+}
+
+bool behindText(pugi::xml_node anchor) {
+    return anchor.attribute("behindDoc").as_bool();
+}
+
+// Bottom of the stack first; std::stable_sort keeps the anchors' order between equals.
+bool drawnBefore(const ShapeEntry& a, const ShapeEntry& b) {
+    if (behindText(a.anchor) != behindText(b.anchor))
+        return behindText(a.anchor);
+    return relativeHeight(a.anchor) < relativeHeight(b.anchor);
+}
+
+std::vector<ShapeEntry> stackOf(pugi::xml_node root) {
+    std::vector<ShapeEntry> shapes;
+    collectAnchors(root, shapes);
+    std::stable_sort(shapes.begin(), shapes.end(), drawnBefore);
+    return shapes;
+}
+
 } // namespace
 
-std::vector<ShapeEntry> listShapes(const StoryIndex& story) {
+std::vector<ShapeEntry> listShapes(const StoryIndex& story, ShapeOrder order) {
     std::vector<ShapeEntry> shapes;
     for (const ParagraphEntry& paragraph : story.paragraphs)
         collectAnchors(paragraph.node, shapes);
+    if (order == ShapeOrder::Stacking)
+        std::stable_sort(shapes.begin(), shapes.end(), drawnBefore);
     return shapes;
+}
+
+void stackOnTop(pugi::xml_node root, pugi::xml_node anchor) {
+    long long top = 0;
+    for (const ShapeEntry& shape : stackOf(root)) {
+        if (shape.anchor != anchor)
+            top = std::max(top, relativeHeight(shape.anchor));
+    }
+    if (top >= MaxRelativeHeight) {
+        // Restack from the bottom, one height each, the new shape left out for the top.
+        top = 0;
+        for (const ShapeEntry& shape : stackOf(root)) {
+            if (shape.anchor != anchor)
+                xml::setAttribute(shape.anchor, "relativeHeight", ++top);
+        }
+    }
+    xml::setAttribute(anchor, "relativeHeight", top + 1);
 }
 
 int anchorPosition(const StoryIndex& story, pugi::xml_node anchor) {

@@ -134,7 +134,7 @@ std::string expandTemplateDocument(const std::string& xmlText, const std::string
         throw Error(what + "：根元素应为 w:document。");
     dropLayoutWhitespace(root);
     expandShortFormShapes(root, what);
-    numberDrawings(root);
+    numberDrawings(root, what);
     root.remove_attribute("xmlns:t");
     declareDrawingNamespaces(root);
     return xml::serialize(document);

@@ -6,12 +6,16 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <set>
 #include <vector>
 
 namespace wordproc {
 
 namespace {
+
+// The highest place in the stack that a short form may ask for.
+constexpr int MaxStackLevel = 10000;
 
 constexpr const char* textElements[] = {"w:t", "w:instrText", "w:delText", "w:delInstrText", "a:t"};
 
@@ -89,10 +93,26 @@ private:
     std::string m_where;
 };
 
+// The short form's place in the drawing's stack ("z", counted from 1 at the bottom like the shapes'
+// numbers), written on the anchor that the writer put in front of the element; without it the shape
+// keeps the writer's height, which numberDrawings turns into its number.
+void stackAsWritten(pugi::xml_node element, const Attributes& attributes, const std::string& where) {
+    if (!element.attribute("z"))
+        return;
+    std::string value = attributes.text("z");
+    int level = 0;
+    auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), level);
+    if (error != std::errc() || end != value.data() + value.size() || level < 1 || level > MaxStackLevel)
+        throw Error(where + "：“" + value + "”不是叠放次序（应写成 1 到 " + std::to_string(MaxStackLevel) +
+                    " 的整数）。");
+    pugi::xml_node anchor = element.previous_sibling().child("w:drawing").child("wp:anchor");
+    anchor.attribute("relativeHeight").set_value(stackBase() + level);
+}
+
 void expandTextBox(pugi::xml_node element, const std::string& where) {
     Attributes attributes(element,
                           {"name", "x", "y", "from-x", "from-y", "width", "height", "line", "line-width",
-                           "fill", "inset", "behind"},
+                           "fill", "inset", "behind", "z"},
                           where);
     TextBoxSpec spec;
     spec.name = attributes.text("name");
@@ -108,6 +128,7 @@ void expandTextBox(pugi::xml_node element, const std::string& where) {
     spec.behindText = attributes.text("behind", "no") == "yes";
     pugi::xml_node paragraph = element.parent();
     pugi::xml_node content = insertTextBox(paragraph, element, spec, 0);
+    stackAsWritten(element, attributes, where);
     if (element.first_child())
         content.remove_child(content.first_child());
     while (pugi::xml_node block = element.first_child())
@@ -116,8 +137,8 @@ void expandTextBox(pugi::xml_node element, const std::string& where) {
 }
 
 void expandLine(pugi::xml_node element, const std::string& where) {
-    Attributes attributes(element, {"name", "x1", "y1", "x2", "y2", "from-x", "from-y", "color", "width"},
-                          where);
+    Attributes attributes(element,
+                          {"name", "x1", "y1", "x2", "y2", "from-x", "from-y", "color", "width", "z"}, where);
     LineSpec spec;
     spec.name = attributes.text("name");
     spec.horizontalFrom = attributes.text("from-x", "page");
@@ -130,6 +151,7 @@ void expandLine(pugi::xml_node element, const std::string& where) {
     spec.width = attributes.length("width", "0.75pt");
     pugi::xml_node paragraph = element.parent();
     insertLine(paragraph, element, spec, 0);
+    stackAsWritten(element, attributes, where);
     paragraph.remove_child(element);
 }
 
@@ -181,14 +203,23 @@ void expandShortFormShapes(pugi::xml_node root, const std::string& what) {
     }
 }
 
-void numberDrawings(pugi::xml_node root) {
+void numberDrawings(pugi::xml_node root, const std::string& what) {
     int id = 0;
+    std::map<long long, std::string> stack;
     for (pugi::xpath_node hit : root.select_nodes(".//wp:docPr")) {
         hit.node().attribute("id").set_value(++id);
-        // Shapes written from the short form stack in document order.
+        // Shapes written from the short form without a place of their own stack in document order.
         pugi::xml_attribute height = hit.node().parent().attribute("relativeHeight");
-        if (height && height.as_llong() == stackBase())
+        if (!height)
+            continue;
+        if (height.as_llong() == stackBase())
             height.set_value(stackBase() + id);
+        // WPS counts the shapes by their places in the stack: two at one place would leave the count to
+        // the anchors' order, which the source does not show.
+        std::string name = hit.node().attribute("name").value();
+        auto [other, added] = stack.emplace(height.as_llong(), name);
+        if (!added)
+            throw Error(what + "：形状“" + other->second + "”和“" + name + "”的叠放次序相同。");
     }
 }
 

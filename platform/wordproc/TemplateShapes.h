@@ -15,7 +15,8 @@ void dropLayoutWhitespace(pugi::xml_node node);
 // `what` for a misplaced element, an unknown attribute or a value that is not a length.
 void expandShortFormShapes(pugi::xml_node root, const std::string& what);
 
-// Gives every wp:docPr the ids 1, 2, 3 ... in document order.
-void numberDrawings(pugi::xml_node root);
+// Gives every wp:docPr the ids 1, 2, 3 ... in document order, and a short form without a place in the
+// stack (`z`) the place of its number. Throws Error naming `what` when two shapes share a place.
+void numberDrawings(pugi::xml_node root, const std::string& what);
 
 } // namespace wordproc

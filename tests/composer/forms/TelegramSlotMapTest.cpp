@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace composer;
 using testsupport::Log;
 
@@ -87,6 +89,22 @@ TEST_F(TelegramSlotMap, TheCheckBoxChoosesTheTemplateAndNamesTheFixedItemsInEach
     EXPECT_EQ(run(plain.wordRows, v), joinedLog(WordAdministrativeHead, HeaderFields)) << "no DB name";
     for (const std::string& line : run(plain.wpsRows, v))
         EXPECT_EQ(line.find(" name DB"), std::string::npos) << line;
+}
+
+TEST_F(TelegramSlotMap, EachHostWritesTheDepartmentIntoTheDepartmentsBoxByItsOwnNumber) {
+    // Word counts the department's box last (by its anchor), WPS first (it is stacked at the bottom).
+    OutputValues v = telegram(DocumentStyle::Party);
+    for (bool hideFixedItems : {true, false}) {
+        const OutputPlan& plan = TForm15::outputPlan(hideFixedItems);
+        Log word = run(plan.wordRows, v);
+        Log wps = run(plan.wpsRows, v);
+        auto count = [](const Log& log, const std::string& line) {
+            return std::count(log.begin(), log.end(), line);
+        };
+        EXPECT_EQ(count(word, "shape 8 text 市政府办公室机要科"), 1) << hideFixedItems;
+        EXPECT_EQ(count(wps, "shape 1 text 市政府办公室机要科"), 1) << hideFixedItems;
+        EXPECT_EQ(count(wps, "shape 8 text 市政府办公室机要科"), 0) << hideFixedItems;
+    }
 }
 
 TEST_F(TelegramSlotMap, WithoutALevelTheTitleBoxAndTheLevelCellsStayAsTheTemplateHasThem) {

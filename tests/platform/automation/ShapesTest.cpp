@@ -1,3 +1,4 @@
+#include "platform/text/TextFile.h"
 #include "tests/platform/automation/SlotsFixture.h"
 
 namespace {
@@ -108,3 +109,65 @@ TEST_F(WpsSlotsTest, AShapeAddedWithoutAnchorComesAfterEveryOther) {
     EXPECT_EQ(after.back(), line.name());
     EXPECT_EQ(line.relativeVerticalPosition(), 1);
 }
+
+TEST_F(WpsSlotsTest, ATemplateStackedAsWrittenCountsAsInWord) {
+    EXPECT_EQ(shapeNames(doc), (std::vector<std::string>{"mast", "rule", "copyno", "line5", "cellbox",
+                                                         "box17", "line20", "last"}));
+}
+
+namespace {
+
+// The test template "stacking" (tests/data/wordproc/stacking.xml): five shapes stacked otherwise than
+// they are written, in both word processors.
+class StackedShapes : public testing::Test {
+protected:
+    StackedShapes()
+        : templatePath(wordproctest::buildTestTemplate(folder.path(), "stacking", "stacking.dqx")),
+          word(automation::CreateObject("word.Application").Documents().Add(templatePath)),
+          wps(automation::CreateObject("wps.Application").Documents().Add(templatePath)) {}
+
+    testsupport::TempFolder folder;
+    wordproctest::HandOffRecorder recorder;
+    std::string templatePath;
+    automation::Document word;
+    automation::Document wps;
+};
+
+using Names = std::vector<std::string>;
+
+Names namesIn(const automation::ShapeRange& shapes) {
+    Names names;
+    for (int i = 1; i <= shapes.Count(); ++i)
+        names.push_back(shapes.Item(i).name());
+    return names;
+}
+
+TEST_F(StackedShapes, WordCountsTheAnchorsAndWpsTheStackFromItsBottom) {
+    EXPECT_EQ(shapeNames(word), (Names{"top", "low", "behind", "mid", "plain"}));
+    EXPECT_EQ(shapeNames(wps), (Names{"behind", "low", "mid", "plain", "top"}));
+    // A name reaches the same shape in both.
+    EXPECT_EQ(word.Shapes().Item("top").TextFrame().TextRange().text(), "上\r");
+    EXPECT_EQ(wps.Shapes().Item("top").TextFrame().TextRange().text(), "上\r");
+    // The shapes of a range come in the same order as the document's.
+    EXPECT_EQ(namesIn(word.Paragraphs().Item(1).Range().ShapeRange()), (Names{"top", "low"}));
+    EXPECT_EQ(namesIn(wps.Paragraphs().Item(1).Range().ShapeRange()), (Names{"low", "top"}));
+}
+
+TEST_F(StackedShapes, ANewShapeIsDrawnOnTopSoThatWpsCountsItLast) {
+    automation::Range second = wps.Paragraphs().Item(2).Range();
+    automation::Shape box = wps.Shapes().AddTextbox(1, 10, 10, 50, 20, second);
+    EXPECT_EQ(shapeNames(wps).back(), box.name()) << "anchored in paragraph 2, counted last";
+    automation::Shape line = wps.Shapes().AddLine(0, 0, 100, 0);
+    EXPECT_EQ(shapeNames(wps), (Names{"behind", "low", "mid", "plain", "top", box.name(), line.name()}));
+
+    // Word counts the new box at its anchor, and draws it on top as well: WPS counts it last.
+    automation::Shape wordBox =
+        word.Shapes().AddTextbox(1, 10, 10, 50, 20, word.Paragraphs().Item(2).Range());
+    EXPECT_EQ(shapeNames(word), (Names{"top", "low", "behind", wordBox.name(), "mid", "plain"}));
+    std::string saved = folder.file("word.docx");
+    text::writeBinaryFileAtomically(saved, word.engine()->toBytes());
+    automation::Document reread = automation::CreateObject("wps.Application").Documents().Open(saved);
+    EXPECT_EQ(shapeNames(reread), (Names{"behind", "low", "mid", "plain", "top", wordBox.name()}));
+}
+
+} // namespace

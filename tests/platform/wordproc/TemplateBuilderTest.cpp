@@ -52,6 +52,24 @@ TEST(TemplateBuilder, ExpandsShortFormShapesAndNumbersThemInDocumentOrder) {
               std::string::npos);
 }
 
+TEST(TemplateBuilder, ShapesStackAsWrittenUnlessTheyAskForAPlace) {
+    std::string bytes = wordproc::buildTemplate({wordproctest::commonFolder(), source("stacking")});
+    std::string document = wordproctest::partOf(bytes, "word/document.xml");
+    // Each shape's relativeHeight stands before its docPr: the stack's base and its place.
+    auto placeOf = [&](const std::string& name) {
+        std::size_t docPr = document.find("name=\"" + name + "\"");
+        std::size_t height = document.rfind("relativeHeight=\"", docPr);
+        return std::stoll(document.substr(height + 16, 9)) - 251658240;
+    };
+    EXPECT_EQ(placeOf("top"), 9);
+    EXPECT_EQ(placeOf("low"), 1);
+    EXPECT_EQ(placeOf("behind"), 7);
+    EXPECT_EQ(placeOf("mid"), 3);
+    EXPECT_EQ(placeOf("plain"), 5) << "its number";
+    EXPECT_EQ(document.find(" z=\""), std::string::npos);
+    EXPECT_NE(document.find("behindDoc=\"1\""), std::string::npos);
+}
+
 TEST(TemplateBuilder, RefusesFaultySourcesWithTheFileAndTheFault) {
     struct Case {
         const char* name;
@@ -60,7 +78,9 @@ TEST(TemplateBuilder, RefusesFaultySourcesWithTheFileAndTheFault) {
                  {"faulty/no-unit", "“0”不是长度"},
                  {"faulty/outside-paragraph", "须写在段落"},
                  {"faulty/unknown-part", "不存在的部件“header-missing”"},
-                 {"faulty/malformed", "XML 格式错误"}};
+                 {"faulty/malformed", "XML 格式错误"},
+                 {"faulty/stack-level", "“top”不是叠放次序"},
+                 {"faulty/shared-stack-level", "形状“a”和“b”的叠放次序相同"}};
     for (const Case& c : cases) {
         std::string message = buildError(source(c.name));
         EXPECT_NE(message.find(source(c.name)), std::string::npos) << message;
