@@ -16,8 +16,12 @@ void endWithMessage(const std::string& text, const std::function<void()>& steps)
     try {
         steps();
     } catch (...) {
-        endSilently([&text] { ui::messageBox(text, AddInTitle, ui::MessageButtons::Ok); });
+        showMessage(text);
     }
+}
+
+void showMessage(const std::string& text) noexcept {
+    endSilently([&text] { ui::messageBox(text, AddInTitle, ui::MessageButtons::Ok); });
 }
 
 } // namespace addin

@@ -14,6 +14,10 @@ inline constexpr const char* AddInTitle = "Brevaro";
 // Runs the steps; the first that fails ends them, and nobody is told.
 void endSilently(const std::function<void()>& steps) noexcept;
 
+// Shows a message box of the text, captioned AddInTitle, with an OK button only; one that cannot be shown
+// is no failure either.
+void showMessage(const std::string& text) noexcept;
+
 // Runs the steps; the first that fails ends them with a message box of the text, captioned AddInTitle,
 // with an OK button only.
 void endWithMessage(const std::string& text, const std::function<void()>& steps) noexcept;

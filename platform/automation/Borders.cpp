@@ -26,6 +26,10 @@ void Border::setLineStyle(int lineStyle) const {
     m_document->text().setParagraphBorder(spanOf(*m_document, m_target), m_index, lineStyle);
 }
 
+int Border::color() const {
+    return m_document->text().paragraphBorderColor(spanOf(*m_document, m_target), m_index);
+}
+
 Border Borders::Item(int index) const {
     if (index < -4 || index > -1)
         throw Error("边框的位置无效（应为 -1 到 -4）。");

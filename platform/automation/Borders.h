@@ -14,6 +14,8 @@ public:
     // 7 double, 8 triple. Turning a border off and on keeps its width and colour.
     int lineStyle() const;
     void setLineStyle(int lineStyle) const;
+    // A BGR number, -16777216 automatic (also for no border). A border turned off keeps its colour.
+    int color() const;
 
 private:
     std::shared_ptr<wordproc::Document> m_document;

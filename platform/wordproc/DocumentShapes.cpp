@@ -69,6 +69,47 @@ const xml::ChildOrder outlineOrder = {"a:noFill",   "a:solidFill", "a:gradFill",
                                       "a:prstDash", "a:custDash",  "a:round",    "a:bevel",
                                       "a:miter",    "a:headEnd",   "a:tailEnd",  "a:extLst"};
 
+// An outline or a fill that is turned off keeps what it was in an extension of the shape's properties,
+// so that turning it on brings back its colour, also after the document was saved and opened again.
+// Readers that do not know the extension see no line or no fill.
+const char* keptUri(ShapePart part) {
+    return part == ShapePart::Line ? "urn:brevaro:hidden-line" : "urn:brevaro:hidden-fill";
+}
+
+pugi::xml_node keptExtension(pugi::xml_node shapeProperties, ShapePart part) {
+    return shapeProperties.child("a:extLst").find_child_by_attribute("a:ext", "uri", keptUri(part));
+}
+
+void dropKept(pugi::xml_node shapeProperties, ShapePart part) {
+    pugi::xml_node list = shapeProperties.child("a:extLst");
+    list.remove_child(keptExtension(shapeProperties, part));
+    if (list && !list.first_child())
+        shapeProperties.remove_child(list);
+}
+
+void keep(pugi::xml_node shapeProperties, ShapePart part, pugi::xml_node fill) {
+    dropKept(shapeProperties, part);
+    pugi::xml_node list = xml::ensureChild(shapeProperties, "a:extLst", xml::shapePropertyOrder);
+    pugi::xml_node extension = list.append_child("a:ext");
+    extension.append_attribute("uri") = keptUri(part);
+    extension.append_copy(fill);
+}
+
+// Puts the kept fill back in place of the current one; false when none was kept.
+bool restoreKept(pugi::xml_node shapeProperties, ShapePart part, pugi::xml_node properties,
+                 const xml::ChildOrder& order) {
+    pugi::xml_node kept = keptExtension(shapeProperties, part).first_child();
+    if (!kept)
+        return false;
+    pugi::xml_node fill = replaceFill(properties, kept.name(), order);
+    for (pugi::xml_attribute attribute : kept.attributes())
+        fill.append_copy(attribute);
+    for (pugi::xml_node child : kept.children())
+        fill.append_copy(child);
+    dropKept(shapeProperties, part);
+    return true;
+}
+
 pugi::xml_node outlineOf(pugi::xml_node anchor) {
     return xml::ensureChild(shapeProperties(anchor), "a:ln", xml::shapePropertyOrder);
 }
@@ -208,12 +249,17 @@ bool DocumentShapes::visible(int id, ShapePart part) const {
 
 void DocumentShapes::setVisible(int id, ShapePart part, bool visible) {
     pugi::xml_node anchor = anchorOf(m_model, id);
-    pugi::xml_node properties = part == ShapePart::Line ? outlineOf(anchor) : shapeProperties(anchor);
+    pugi::xml_node spPr = shapeProperties(anchor);
+    pugi::xml_node properties = part == ShapePart::Line ? outlineOf(anchor) : spPr;
     const xml::ChildOrder& order = part == ShapePart::Line ? outlineOrder : xml::shapePropertyOrder;
-    if (!visible)
+    if (!visible) {
+        pugi::xml_node fill = fillOf(properties);
+        if (fill && std::string_view(fill.name()) != "a:noFill")
+            keep(spPr, part, fill);
         replaceFill(properties, "a:noFill", order);
-    else if (!this->visible(id, part))
+    } else if (!this->visible(id, part) && !restoreKept(spPr, part, properties, order)) {
         setSolid(properties, part == ShapePart::Line ? 0 : 0xFFFFFF, order);
+    }
 }
 
 int DocumentShapes::color(int id, ShapePart part) const {
@@ -223,6 +269,7 @@ int DocumentShapes::color(int id, ShapePart part) const {
 
 void DocumentShapes::setColor(int id, ShapePart part, int bgr) {
     pugi::xml_node anchor = anchorOf(m_model, id);
+    dropKept(shapeProperties(anchor), part); // the new colour is the one to show
     if (part == ShapePart::Line)
         setSolid(outlineOf(anchor), bgr, outlineOrder);
     else

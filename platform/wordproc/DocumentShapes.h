@@ -51,7 +51,9 @@ public:
     bool shown(int id) const;
     void setShown(int id, bool shown);
 
-    // The outline (Shape.Line) or the inside (Shape.Fill): drawn or not, and its colour (BGR).
+    // The outline (Shape.Line) or the inside (Shape.Fill): drawn or not, and its colour (BGR). One turned
+    // off and on again looks as before, also across saving (one never drawn comes on black or white); a
+    // colour set while it is off turns it on in that colour.
     bool visible(int id, ShapePart part) const;
     void setVisible(int id, ShapePart part, bool visible);
     int color(int id, ShapePart part) const;

@@ -191,6 +191,11 @@ int DocumentText::paragraphBorder(const Span& span, int border) const {
     return paragraphBorderStyle(StyleSheet(m_model.stylesRoot()), paragraph, border);
 }
 
+int DocumentText::paragraphBorderColor(const Span& span, int border) const {
+    pugi::xml_node paragraph = m_model.story(span.story).holding(span.start).node;
+    return wordproc::paragraphBorderColor(StyleSheet(m_model.stylesRoot()), paragraph, border);
+}
+
 void DocumentText::setParagraphBorder(const Span& span, int border, int lineStyle) {
     StyleSheet styles(m_model.stylesRoot());
     for (const ParagraphEntry* entry : touched(m_model.story(span.story), span))

@@ -49,9 +49,10 @@ public:
     // Applies to every paragraph the span touches.
     void applyParaFormat(const Span& span, const ParaFormat& format);
     ParaFormat paraFormat(const Span& span) const;
-    // A paragraph border's line style (ParagraphBorders.h): of the span's first paragraph, or set on
-    // every paragraph it touches.
+    // A paragraph border's line style and colour (ParagraphBorders.h): of the span's first paragraph;
+    // the style is set on every paragraph it touches.
     int paragraphBorder(const Span& span, int border) const;
+    int paragraphBorderColor(const Span& span, int border) const;
     void setParagraphBorder(const Span& span, int border, int lineStyle);
 
     // Removes characters [from, to) of the story; the marks that end a cell or the story stay.

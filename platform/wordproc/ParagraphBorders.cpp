@@ -2,6 +2,7 @@
 
 #include "platform/wordproc/Error.h"
 #include "platform/wordproc/ParagraphFormatting.h"
+#include "platform/wordproc/RunFormatting.h"
 #include "platform/wordproc/Xml.h"
 
 #include <string_view>
@@ -37,6 +38,12 @@ int paragraphBorderStyle(const StyleSheet& styles, pugi::xml_node paragraph, int
     const char* side = sideName(border);
     pugi::xml_node borders = styles.paragraphProperty(paragraph, {"w:pBdr"});
     return styleOf(borders.child(side).attribute("w:val").value());
+}
+
+int paragraphBorderColor(const StyleSheet& styles, pugi::xml_node paragraph, int border) {
+    const char* side = sideName(border);
+    pugi::xml_node borders = styles.paragraphProperty(paragraph, {"w:pBdr"});
+    return hexToColor(borders.child(side).attribute("w:color").value()); // "auto" and none: automatic
 }
 
 void setParagraphBorderStyle(const StyleSheet& styles, pugi::xml_node paragraph, int border, int lineStyle) {

@@ -12,6 +12,10 @@ namespace wordproc {
 // The line style of the border that applies to the paragraph (its own or its style's).
 int paragraphBorderStyle(const StyleSheet& styles, pugi::xml_node paragraph, int border);
 
+// The colour (BGR) of the border that applies to the paragraph, or AutomaticColor when it has none of its
+// own. A border turned off keeps its colour.
+int paragraphBorderColor(const StyleSheet& styles, pugi::xml_node paragraph, int border);
+
 // Sets the line style of one border of the paragraph. The border keeps its width and colour, so that a
 // border turned off and on again looks as before; a new one is a thin automatic line. Throws Error for
 // a border or line style that the hosts do not have.

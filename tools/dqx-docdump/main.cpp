@@ -1,6 +1,9 @@
 // Prints what a document holds, as the word processor reads it:
 //   P<n> <alignment> | {<East Asian font> <size> <width %>[ bold]}<text>{...}<text>
 //   S<n> <name> | <alignment> {<font>...}<text of its box>
+// with --look, what a shape shows of itself after its name:
+//   S<n> <name> (line on <colour>|off, fill on <colour>|off[, top <line style>[ color <colour>]]) | ...
+// (top: the top border of its text's first paragraph)
 //   B <name> | <text the bookmark encloses>
 // and with --cells, after them, every cell of every table of the main text:
 //   T<t> <row>.<column> <alignment> | {<font>...}<text>
@@ -10,6 +13,7 @@
 #include "platform/automation/Application.h"
 #include "platform/automation/Automation.h"
 #include "platform/automation/Bookmarks.h"
+#include "platform/automation/Borders.h"
 #include "platform/automation/Error.h"
 #include "platform/automation/Font.h"
 #include "platform/automation/Paragraphs.h"
@@ -17,10 +21,12 @@
 #include "platform/automation/Shapes.h"
 #include "platform/automation/Tables.h"
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <sstream>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -91,7 +97,27 @@ void dumpCells(const automation::Document& doc) {
     }
 }
 
-void dump(const automation::Document& doc) {
+// "on" with the colour, or "off".
+std::string drawn(const automation::ShapeFormat& format) {
+    return format.visible() ? "on " + std::to_string(format.color()) : "off";
+}
+
+std::string lookOf(const automation::Shape& shape) {
+    std::ostringstream out;
+    out << " (line " << drawn(shape.Line()) << ", fill " << drawn(shape.Fill());
+    try {
+        automation::Border top = shape.TextFrame().TextRange().ParagraphFormat().Borders().Item(-1);
+        out << ", top " << top.lineStyle();
+        if (top.color() != -16777216)
+            out << " color " << top.color();
+    } catch (const automation::Error&) {
+        // A line has no text.
+    }
+    out << ')';
+    return out.str();
+}
+
+void dump(const automation::Document& doc, bool look) {
     automation::Paragraphs paragraphs = doc.Paragraphs();
     for (int i = 1; i <= paragraphs.Count(); ++i) {
         automation::Range range = paragraphs.Item(i).Range();
@@ -101,7 +127,7 @@ void dump(const automation::Document& doc) {
     automation::Shapes shapes = doc.Shapes();
     for (int i = 1; i <= shapes.Count(); ++i) {
         automation::Shape shape = shapes.Item(i);
-        std::cout << 'S' << i << ' ' << shape.name();
+        std::cout << 'S' << i << ' ' << shape.name() << (look ? lookOf(shape) : "");
         try {
             automation::Range text = shape.TextFrame().TextRange();
             std::cout << " | " << text.ParagraphFormat().alignment() << ' ' << fontOf(text)
@@ -121,15 +147,17 @@ void dump(const automation::Document& doc) {
 } // namespace
 
 int main(int argc, char** argv) {
-    bool cells = argc == 3 && std::string_view(argv[1]) == "--cells";
-    if (argc != 2 && !cells) {
-        std::cerr << "usage: dqx-docdump [--cells] DOCUMENT.docx\n";
+    std::vector<std::string_view> options(argv + 1, argv + std::max(argc - 1, 1));
+    bool cells = std::ranges::count(options, "--cells") > 0;
+    bool look = std::ranges::count(options, "--look") > 0;
+    if (argc < 2 || options.size() != static_cast<std::size_t>(cells) + static_cast<std::size_t>(look)) {
+        std::cerr << "usage: dqx-docdump [--cells] [--look] DOCUMENT.docx\n";
         return 2;
     }
     try {
         automation::Application word = automation::CreateObject("word.Application");
         automation::Document doc = word.Documents().Open(argv[argc - 1]);
-        dump(doc);
+        dump(doc, look);
         if (cells)
             dumpCells(doc);
         doc.Close();

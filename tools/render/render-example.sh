@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Renders a filled example document to PNG pages, to look at it as a clerk would:
-#   tools/render/render-example.sh [KIND] [build folder] [output folder]
+#   tools/render/render-example.sh [--masthead] [KIND] [build folder] [output folder]
 # It runs the kind's script test through the UI script driver, converts each produced .docx to PDF with
-# LibreOffice and the pages to PNG with pdftoppm. LibreOffice sees the template fonts as an installation
+# LibreOffice and the pages to PNG with pdftoppm. With --masthead the add-in's masthead commands run on
+# each document through dqxhost (the WPS build for the kinds of WPS) and three more versions are rendered:
+# example-N-hidden (隐藏版头), example-N-shown (then 显示版头) and example-N-numbered (添加份数序号, 第0012号). LibreOffice sees the template fonts as an installation
 # does: through the composer's font rules (the build's fontconfig/fonts.conf). Without arguments it lists
 # the kinds.
 set -euo pipefail
@@ -53,6 +55,11 @@ telegram-wps-party telegram   wps_party.script                   wps_party      
 TABLE
 }
 
+masthead=
+if [ "${1:-}" = --masthead ]; then
+    masthead=yes
+    shift
+fi
 kind=${1:-}
 if [ -z "$kind" ]; then
     echo "usage: $0 KIND [build folder] [output folder]; the kinds:" >&2
@@ -82,14 +89,31 @@ XDG_DATA_HOME=$home "$build/tools/dqx-script/dqx-script" --today "$today" "$scri
 if [ -r "$build/fontconfig/fonts.conf" ]; then
     export FONTCONFIG_FILE=$build/fontconfig/fonts.conf
 fi
+render() {
+    # A profile of its own: a LibreOffice already running on the default one would take the job over,
+    # with its own fonts.
+    libreoffice "-env:UserInstallation=file://$home/libreoffice-profile" --headless --convert-to pdf \
+        --outdir "$out" "$out/$1.docx" >/dev/null 2>&1
+    pdftoppm -png -r 80 "$out/$1.pdf" "$out/$1-page"
+}
+# dqxhost with the add-in of the kind's word processor, in a registry store of its own.
+host() {
+    local addin=
+    case $kind in *wps*) addin=--ks ;; esac
+    DQX_REGISTRY=$home/registry.reg XDG_DATA_HOME=$home "$build/bin/dqxhost" $addin "$@" >/dev/null
+}
 n=0
 while read -r document; do
     n=$((n + 1))
     cp "$document" "$out/example-$n.docx"
-    # A profile of its own: a LibreOffice already running on the default one would take the job over,
-    # with its own fonts.
-    libreoffice "-env:UserInstallation=file://$home/libreoffice-profile" --headless --convert-to pdf \
-        --outdir "$out" "$out/example-$n.docx" >/dev/null 2>&1
-    pdftoppm -png -r 80 "$out/example-$n.pdf" "$out/example-$n-page"
+    render "example-$n"
+    if [ -n "$masthead" ]; then
+        host "$out/example-$n.docx" --click 隐藏版头 --save "$out/example-$n-hidden.docx"
+        host "$out/example-$n-hidden.docx" --click 显示版头 --save "$out/example-$n-shown.docx"
+        host "$out/example-$n.docx" --answer 第0012号 --click 添加份数序号 --save "$out/example-$n-numbered.docx"
+        for version in hidden shown numbered; do
+            render "example-$n-$version"
+        done
+    fi
 done < "$home/documents"
 ls "$out"/*.png

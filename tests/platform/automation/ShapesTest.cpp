@@ -1,6 +1,8 @@
 #include "platform/text/TextFile.h"
 #include "tests/platform/automation/SlotsFixture.h"
 
+#include <optional>
+
 namespace {
 
 std::vector<std::string> shapeNames(const automation::Document& doc) {
@@ -68,6 +70,85 @@ TEST_F(SlotsTest, OutlinesAndFillsCanBeHiddenAndShown) {
     automation::Shape rule = doc.Shapes().Item(2);
     EXPECT_TRUE(rule.Line().visible());
     EXPECT_EQ(rule.Line().color(), 255);
+}
+
+// The outline and the fill of the masthead's shapes are turned off and on by the add-in: each must come
+// back in its own colour, also from a document saved in between.
+TEST_F(SlotsTest, AnOutlineOrFillTurnedOffComesBackInItsColourAlsoAfterSaving) {
+    automation::Shape rule = doc.Shapes().Item(2);
+    automation::Shape box = doc.Shapes().Item(6);
+    box.Fill().setColor(0x00FFFF);
+    for (int time = 0; time < 2; ++time) { // off twice: the colour is kept once
+        rule.Line().setVisible(false);
+        box.Fill().setVisible(false);
+    }
+    EXPECT_FALSE(rule.Line().visible());
+    EXPECT_FALSE(box.Fill().visible());
+    // Other readers see neither; the colours wait in an extension of the shapes' properties.
+    std::string xml = documentXml();
+    EXPECT_EQ(wordproctest::countOf(xml, "<a:ext uri=\"urn:brevaro:hidden-line\"><a:solidFill><a:srgbClr "
+                                         "val=\"FF0000\"/></a:solidFill></a:ext>"),
+              1);
+    EXPECT_EQ(wordproctest::countOf(xml, "<a:ext uri=\"urn:brevaro:hidden-fill\"><a:solidFill><a:srgbClr "
+                                         "val=\"FFFF00\"/></a:solidFill></a:ext>"),
+              1);
+    if (std::optional<std::string> schemas = wordproctest::schemaFolder()) {
+        EXPECT_EQ(wordproctest::schemaComplaint(xml, *schemas), "");
+    }
+
+    std::string saved = folder.file("hidden.docx");
+    doc.SaveAs(saved);
+    automation::Document reopened = app.Documents().Add(saved);
+    reopened.Shapes().Item(2).Line().setVisible(true);
+    reopened.Shapes().Item(6).Fill().setVisible(true);
+    EXPECT_EQ(reopened.Shapes().Item(2).Line().color(), 255);
+    EXPECT_EQ(reopened.Shapes().Item(6).Fill().color(), 0x00FFFF);
+    std::string shown = wordproctest::partOf(reopened.engine()->toBytes(), "word/document.xml");
+    EXPECT_EQ(shown.find("urn:brevaro:hidden"), std::string::npos) << "nothing is kept once shown";
+    EXPECT_EQ(shown.find("<a:extLst/>"), std::string::npos);
+    reopened.Close();
+}
+
+TEST_F(SlotsTest, AColourSetWhileOffIsTheOneThatComesBack) {
+    automation::LineFormat line = doc.Shapes().Item(2).Line();
+    line.setVisible(false);
+    line.setColor(0xFF0000);
+    EXPECT_TRUE(line.visible());
+    line.setVisible(false);
+    line.setVisible(true);
+    EXPECT_EQ(line.color(), 0xFF0000);
+    // A fill never drawn comes on white, an outline never drawn black.
+    automation::Shape box = doc.Shapes().Item(6);
+    box.Line().setVisible(false);
+    EXPECT_FALSE(box.Fill().visible());
+    box.Fill().setVisible(true);
+    EXPECT_EQ(box.Fill().color(), 0xFFFFFF);
+    automation::Shape added = doc.Shapes().AddLine(0, 0, 10, 0);
+    added.Line().setVisible(false);
+    added.Line().setVisible(true);
+    EXPECT_EQ(added.Line().color(), 0);
+}
+
+// The telegram's red rule is the top border of a text box's paragraph: turned off, it keeps its colour,
+// by which it is told from a paragraph that never had a border.
+TEST(TextBoxBorders, ABorderTurnedOffKeepsItsColour) {
+    wordproctest::HandOffRecorder recorder;
+    automation::Application app = automation::CreateObject("word.Application");
+    automation::Document doc = app.Documents().Add(wordproctest::builtTemplate("dqx9.dqx"));
+    auto topOf = [&doc](const char* name) {
+        return doc.Shapes().Item(name).TextFrame().TextRange().ParagraphFormat().Borders().Item(-1);
+    };
+    automation::Border rule = topOf("RedRule");
+    EXPECT_EQ(rule.lineStyle(), 1);
+    EXPECT_EQ(rule.color(), 255);
+    rule.setLineStyle(0);
+    EXPECT_EQ(rule.lineStyle(), 0);
+    EXPECT_EQ(rule.color(), 255);
+    rule.setLineStyle(1);
+    EXPECT_EQ(rule.color(), 255);
+    EXPECT_EQ(topOf("Department").lineStyle(), 0);
+    EXPECT_EQ(topOf("Department").color(), -16777216);
+    doc.Close();
 }
 
 TEST_F(SlotsTest, RelativeVerticalPositionKeepsTheShapeOnThePage) {
