@@ -2,6 +2,7 @@
 // Built into the tests of each build; the Word build sets the mirror margins first, the WPS build not.
 #include "addin/Dqxhand.h"
 #include "addin/HostBuild.h"
+#include "tests/addin/AssignedButton.h"
 #include "tests/platform/automation/PagedFixture.h"
 
 namespace {
@@ -11,15 +12,7 @@ protected:
     PageNumberCommandsTest() : PagedTest(addin::hostBuild().hostProgId) {}
     ~PageNumberCommandsTest() override { hand->Release(); }
 
-    // A button of one's own, assigned to the variable, clicked.
-    void clickThrough(addin::ButtonVariable& variable) const {
-        automation::CommandBarControl button =
-            app.CommandBars().Item("Standard").Controls().Add(1, 1, 0, true);
-        variable.set(button);
-        button.Execute();
-        button.Delete();
-        variable.clear();
-    }
+    void clickThrough(addin::ButtonVariable& variable) const { addintest::clickThrough(app, variable); }
     bool wordBuild() const { return std::string(addin::hostBuild().hostProgId) == "word.Application"; }
     std::string alignmentIn(const std::string& footerPart) const {
         std::string xml = part(footerPart);

@@ -4,6 +4,7 @@
 //   B <name> | <text the bookmark encloses>
 // and with --cells, after them, every cell of every table of the main text:
 //   T<t> <row>.<column> <alignment> | {<font>...}<text>
+// and with --layout the page layout after all of it (LayoutDump.h); --layout-only prints that alone.
 // A new {...} starts where the characters' format changes; paragraph marks and cell ends are left out
 // (inside a cell a paragraph mark shows as "/").
 
@@ -16,6 +17,7 @@
 #include "platform/automation/Range.h"
 #include "platform/automation/Shapes.h"
 #include "platform/automation/Tables.h"
+#include "tools/dqx-docdump/LayoutDump.h"
 
 #include <iostream>
 #include <optional>
@@ -121,17 +123,20 @@ void dump(const automation::Document& doc) {
 } // namespace
 
 int main(int argc, char** argv) {
-    bool cells = argc == 3 && std::string_view(argv[1]) == "--cells";
-    if (argc != 2 && !cells) {
-        std::cerr << "usage: dqx-docdump [--cells] DOCUMENT.docx\n";
+    const std::string_view option = argc == 3 ? argv[1] : "";
+    if (argc != 2 && option != "--cells" && option != "--layout" && option != "--layout-only") {
+        std::cerr << "usage: dqx-docdump [--cells | --layout | --layout-only] DOCUMENT.docx\n";
         return 2;
     }
     try {
         automation::Application word = automation::CreateObject("word.Application");
         automation::Document doc = word.Documents().Open(argv[argc - 1]);
-        dump(doc);
-        if (cells)
+        if (option != "--layout-only")
+            dump(doc);
+        if (option == "--cells")
             dumpCells(doc);
+        if (option.starts_with("--layout"))
+            docdump::dumpLayout(doc, std::cout);
         doc.Close();
     } catch (const std::exception& error) {
         std::cerr << "dqx-docdump: " << error.what() << '\n';
