@@ -18,6 +18,7 @@ namespace {
 constexpr const char* LandscapeInsertionFailed =
     "操作错误！请将鼠标光标移动到需插入横排页的正文文字处，点击菜单“插入横排页面”插入。";
 constexpr int Landscape = 1;
+constexpr int FromPage = 1; // RelativeHorizontalPosition, RelativeVerticalPosition
 constexpr int ExactLineSpacing = 4;
 constexpr float TitleLineSpacing = 35;
 constexpr int Centred = 1;
@@ -55,10 +56,9 @@ void insertLandscapePage() {
     addPageNumberBox(host, paper);
     // The first page carries the box; the footers number the pages after it.
     addRightPageNumbers(selection, false);
-    const Restored restored = RestoreFollowingSection(host, paper, state);
     // Back over the second break and the empty paragraphs to the new section's first paragraph, so that
     // the title never goes into the text that followed the cursor.
-    if (restored.secondBreak)
+    if (RestoreFollowingSection(host, paper, state))
         selection.MoveLeft(CharacterUnit, state.emptyParagraphs + 1);
     typeTableTitleLine(selection);
 }
@@ -75,8 +75,8 @@ void correctLandscapeSection(const automation::Application& host, int index) {
     automation::Selection selection = host.Selection();
     box->Select();
     renumberPageNumberBox(selection, *box);
-    box->setRelativeHorizontalPosition(1);
-    box->setRelativeVerticalPosition(1);
+    box->setRelativeHorizontalPosition(FromPage);
+    box->setRelativeVerticalPosition(FromPage);
     automation::PageSetup page = section.PageSetup();
     const Paper paper = ClassifyPaper(page, host);
     const Preset& preset = landscapePreset(paper);

@@ -66,21 +66,20 @@ InsertionState InsertSectionAtCursor(const automation::Selection& selection) {
     return state;
 }
 
-Restored RestoreFollowingSection(const automation::Application& host, Paper paper,
-                                 const InsertionState& state) {
+bool RestoreFollowingSection(const automation::Application& host, Paper paper, const InsertionState& state) {
     if (!state.sameSection)
-        return {};
+        return false;
     // Counted in characters, the break goes exactly behind the empty paragraphs, whatever the lines.
     automation::Selection selection = host.Selection();
     selection.MoveRight(CharacterUnit, state.emptyParagraphs);
     selection.InsertBreak(NextPageBreak);
     if (state.followingPage) {
         restoreMeasures(selection.PageSetup(), *state.followingPage);
-        return {true, false};
+        return true;
     }
     ApplyPageSetupPreset(selection.PageSetup(), portraitPreset(paper), host);
     addRightPageNumbers(selection, true);
-    return {true, true};
+    return true;
 }
 
 void addRightPageNumbers(const automation::Selection& selection, bool firstPage) {

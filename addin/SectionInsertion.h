@@ -37,17 +37,12 @@ struct InsertionState {
 // can start.
 InsertionState InsertSectionAtCursor(const automation::Selection& selection);
 
-struct Restored {
-    bool secondBreak = false; // the text that followed the cursor got a section of its own
-    bool applied = false;     // and that section the portrait preset and page numbers
-};
-
 // With the cursor at the start of the new section: when the cursor's section went on after the cursor,
 // a second next-page break behind the new section's empty paragraphs, in front of the text that
 // followed. That text then goes on as it was in landscape, or on the paper's portrait preset with
-// page numbers that its first page shows. Leaves the cursor behind the second break.
-Restored RestoreFollowingSection(const automation::Application& host, Paper paper,
-                                 const InsertionState& state);
+// page numbers that its first page shows. Leaves the cursor behind the second break; true when that
+// break went in.
+bool RestoreFollowingSection(const automation::Application& host, Paper paper, const InsertionState& state);
 
 // Page numbers on the right of the primary footer of the selection's section; `firstPage` whether its
 // first page shows its number.

@@ -132,8 +132,7 @@ TEST_F(SectionToolsTest, AtTheEndOfTheDocumentOneBreakAndNoSecond) {
     EXPECT_EQ(doc.Sections().Count(), 2);
     EXPECT_EQ(selection.Information(2), 2);
     EXPECT_EQ(selection.start(), doc.Sections().Item(2).Range().start());
-    addin::Restored restored = addin::RestoreFollowingSection(app, addin::Paper::A4, state);
-    EXPECT_FALSE(restored.secondBreak);
+    EXPECT_FALSE(addin::RestoreFollowingSection(app, addin::Paper::A4, state));
     EXPECT_EQ(doc.Sections().Count(), 2);
 }
 
@@ -148,7 +147,7 @@ TEST_F(SectionToolsTest, AtTheEndOfASectionBeforeALandscapeOneFourParagraphsAndO
     EXPECT_TRUE(state.landscapeFollows);
     EXPECT_EQ(state.emptyParagraphs, 4);
     EXPECT_EQ(doc.Sections().Count(), 3);
-    EXPECT_FALSE(addin::RestoreFollowingSection(app, addin::Paper::A4, state).secondBreak);
+    EXPECT_FALSE(addin::RestoreFollowingSection(app, addin::Paper::A4, state));
     EXPECT_EQ(doc.Sections().Item(3).PageSetup().orientation(), 1);
 }
 
