@@ -18,6 +18,10 @@ const HostBuild& hostBuild() {
         .menuPopupId = 1,
         .menuBarsThrough = MenuBarsThrough::ConnectedApplication,
         .keepsMenuPopup = true,
+        .presetSwitchesOffLineNumbering = true,
+        .hidesFirstPageNumberFirst = false,
+        .turnsBoxTextFirst = false,
+        .titleChineseFont = ChineseFontProperty::Name,
     };
     return build;
 }

@@ -17,6 +17,11 @@ const HostBuild& hostBuild() {
         .menuPopupId = 10561,
         .menuBarsThrough = MenuBarsThrough::GlobalApplication,
         .keepsMenuPopup = false,
+        .presetSwitchesOffLineNumbering = false,
+        .hidesFirstPageNumberFirst = true,
+        .turnsBoxTextFirst = true,
+        // WPS takes the Chinese font of the box and of the title through the same property.
+        .titleChineseFont = ChineseFontProperty::NameFarEast,
     };
     return build;
 }

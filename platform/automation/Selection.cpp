@@ -57,9 +57,17 @@ void Selection::setText(std::string_view text) const {
 }
 
 int Selection::Information(int type) const {
-    if (type < 1 || type > 4)
+    constexpr int WithInTable = static_cast<int>(wordproc::SelectionInfo::WithInTable);
+    if ((type < 1 || type > 4) && type != WithInTable)
         throw Error("不支持所要求的信息类型：" + std::to_string(type) + "。");
     return m_document->selection().information(static_cast<wordproc::SelectionInfo>(type));
+}
+
+int Selection::StoryType() const {
+    constexpr int MainTextStory = 1;
+    constexpr int TextFrameStory = 5;
+    return m_document->selection().span().story.kind == wordproc::StoryKind::TextFrame ? TextFrameStory
+                                                                                       : MainTextStory;
 }
 
 int Selection::MoveLeft(int unit, int count, int extend) const {

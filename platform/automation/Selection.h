@@ -32,8 +32,11 @@ public:
 
     // 1 the page number that the page shows, 2 the section's number, 3 the page counted from the
     // document's first page, 4 the number of pages; all at the selection's active end (for a shape or a
-    // text box's text: at its anchor). Throws Error for another question.
+    // text box's text: at its anchor). 12 whether the selection starts in a table cell: -1 (the hosts'
+    // true) or 0. Throws Error for another question.
     int Information(int type) const;
+    // The story that the selection is in: 1 the main text, 5 a text box's text.
+    int StoryType() const;
 
     // Units: 1 character (left and right), 5 line and 4 paragraph (up and down); extend 0 moves, 1
     // extends the selection. Return the units moved. Throw Error for another unit.

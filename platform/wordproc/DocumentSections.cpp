@@ -19,14 +19,6 @@ bool endsSection(const ParagraphEntry& entry) {
     return static_cast<bool>(entry.node.child("w:pPr").child("w:sectPr"));
 }
 
-bool inTable(pugi::xml_node paragraph) {
-    for (pugi::xml_node node = paragraph.parent(); node; node = node.parent()) {
-        if (std::string_view(node.name()) == "w:tc")
-            return true;
-    }
-    return false;
-}
-
 // The copy in front of a break keeps what belongs to a section's start and its own headers and
 // footers; the original behind it links to those and goes on with the page numbers.
 void startAfterBreak(pugi::xml_node section, int start) {
@@ -86,17 +78,17 @@ pugi::xml_node DocumentSections::properties(int section) const {
     return sections[static_cast<std::size_t>(section - 1)];
 }
 
-int DocumentSections::insertBreak(int position, int start) {
+int DocumentSections::insertBreak(int position, int start, Bias bias) {
     if (!sectionStartName(start))
         throw Error("节的起始位置无效（应为 0 到 4）。");
     const ParagraphEntry& entry = m_model.story({}).holding(position);
-    if (inTable(entry.node))
+    if (inTableCell(entry.node))
         throw Error("不能在表格中插入分节符。");
     finalSection(m_model.body());
     pugi::xml_node section = properties(sectionAt(position));
     pugi::xml_document scratch;
     pugi::xml_node format = scratch.append_copy(formatAtPosition(m_model, {}, position, false));
-    int length = insertAtPosition(m_model, {}, position, Bias::Before, "\r", format);
+    int length = insertAtPosition(m_model, {}, position, bias, "\r", format);
     m_model.tracker().inserted({}, position, length, nullptr);
     // The paragraph in front of the new mark ends the first half.
     pugi::xml_node front = m_model.story({}).holding(position).node;

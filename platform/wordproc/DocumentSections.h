@@ -7,6 +7,7 @@
 // section's properties; the half behind the break starts as the break says, shows the headers and
 // footers of the half in front of it (linked to the previous section) and goes on with its page numbers.
 
+#include "platform/wordproc/InlineText.h"
 #include "platform/wordproc/Span.h"
 
 #include <pugixml.hpp>
@@ -28,9 +29,10 @@ public:
     pugi::xml_node properties(int section) const;
 
     // Inserts a section break at a position of the main text; the section behind it starts as `start`
-    // says (0 continuous, 1 new column, 2 new page, 3 even page, 4 odd page). Spans move as for an
-    // inserted paragraph mark; returns the position behind the break. Throws Error inside a table.
-    int insertBreak(int position, int start);
+    // says (0 continuous, 1 new column, 2 new page, 3 even page, 4 odd page), in front of or behind
+    // what takes no room there (`bias`). Spans move as for an inserted paragraph mark; returns the
+    // position behind the break. Throws Error inside a table.
+    int insertBreak(int position, int start, Bias bias = Bias::Before);
 
     // Whether the section's page numbers start again at its first page, and with what number.
     bool restartsNumbering(int section) const;

@@ -167,7 +167,8 @@ void DocumentSelection::typeText(std::string_view text) {
     int at = selected.start;
     bool emptyParagraph = m_model.story(story).holding(at).textLength == 0;
     Span typed{story, at, at};
-    m_text.insertBefore(typed, text);
+    bool newParagraph = text.find_first_of("\r\n") != std::string_view::npos;
+    m_text.insertBefore(typed, text, newParagraph ? breakBias(selected) : Bias::Before);
     // In an empty paragraph the mark takes the typed text's format, as the hosts keep a line's height.
     for (const CharFormat& pending : std::exchange(m_pending, {}))
         m_text.applyCharFormat({story, typed.start, typed.end + (emptyParagraph ? 1 : 0)}, pending);
@@ -188,7 +189,7 @@ void DocumentSelection::insertBreak(int kind) {
     Span& selected = m_model.selection();
     if (selected.start < selected.end)
         m_text.erase(selected.story, selected.start, selected.end);
-    DocumentSections(m_model).insertBreak(selected.start, sectionStarts[kind - 2]);
+    DocumentSections(m_model).insertBreak(selected.start, sectionStarts[kind - 2], breakBias(selected));
     m_pending = {};
 }
 
@@ -225,6 +226,12 @@ CharFormat DocumentSelection::charFormat() const {
     return format;
 }
 
+Bias DocumentSelection::breakBias(const Span& at) const {
+    const ParagraphEntry& entry = m_model.story(at.story).holding(at.start);
+    bool endOfText = entry.textLength > 0 && at.start == entry.markPosition();
+    return endOfText ? Bias::After : Bias::Before;
+}
+
 int DocumentSelection::mainPosition() const {
     const Span& selected = span();
     if (selected.story.kind == StoryKind::TextFrame)
@@ -235,6 +242,10 @@ int DocumentSelection::mainPosition() const {
 }
 
 int DocumentSelection::information(SelectionInfo what) const {
+    if (what == SelectionInfo::WithInTable) {
+        const Span& selected = span();
+        return inTableCell(m_model.story(selected.story).holding(selected.start).node) ? -1 : 0;
+    }
     int position = mainPosition();
     // A selection whose active end is its end stands on its last character, not on the one after it:
     // a selected table cell is on the page of its own mark, even when the next cell starts a page.
@@ -254,6 +265,8 @@ int DocumentSelection::information(SelectionInfo what) const {
         return line.page;
     case SelectionInfo::NumberOfPages:
         return layout.pages;
+    case SelectionInfo::WithInTable:
+        break;
     }
     throw Error("不支持所要求的信息类型。");
 }

@@ -13,6 +13,7 @@
 // Font settings made on an insertion point are kept for the text typed next there, as the hosts do.
 
 #include "platform/wordproc/Formats.h"
+#include "platform/wordproc/InlineText.h"
 #include "platform/wordproc/Span.h"
 
 #include <optional>
@@ -34,6 +35,7 @@ enum class SelectionInfo {
     SectionNumber = 2,
     PageNumber = 3, // counted from the document's first page
     NumberOfPages = 4,
+    WithInTable = 12, // -1 (the hosts' true) when the selection starts in a table cell, else 0
 };
 
 class DocumentSelection {
@@ -91,6 +93,10 @@ private:
     bool collapseFor(int direction);
     // The position in the main text that stands for the selection (anchor of a shape or text box).
     int mainPosition() const;
+    // Where a paragraph break typed at the insertion point goes among what takes no room there: at the
+    // end of a paragraph's text behind it, so that the shapes anchored in the paragraph and the
+    // bookmarks that end with its text stay with it, as in the hosts; elsewhere in front of it.
+    Bias breakBias(const Span& at) const;
 
     DocumentModel& m_model;
     DocumentText& m_text;

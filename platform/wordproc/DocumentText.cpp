@@ -76,11 +76,11 @@ std::shared_ptr<Span> DocumentText::track(const Span& span) {
     return m_model.tracker().track(span);
 }
 
-void DocumentText::insertBefore(Span& span, std::string_view text) {
+void DocumentText::insertBefore(Span& span, std::string_view text, Bias bias) {
     pugi::xml_document scratch;
     pugi::xml_node format = scratch.append_copy(formatAtPosition(m_model, span.story, span.start, false));
     int at = span.start;
-    int length = insertAtPosition(m_model, span.story, at, Bias::Before, text, format);
+    int length = insertAtPosition(m_model, span.story, at, bias, text, format);
     m_model.tracker().inserted(span.story, at, length, &span);
     if (!m_model.tracker().tracks(&span))
         span.end += length;

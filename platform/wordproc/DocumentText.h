@@ -3,6 +3,7 @@
 // ranges by character position, insertion, replacement and formatting.
 
 #include "platform/wordproc/Formats.h"
+#include "platform/wordproc/InlineText.h"
 #include "platform/wordproc/Span.h"
 
 #include <memory>
@@ -34,8 +35,8 @@ public:
 
     // Inserts at the span's start; the span grows to hold the text. Each CR, LF or CR LF in the text
     // starts a new paragraph with the format of the one it splits; the text takes the character format
-    // at the insertion point.
-    void insertBefore(Span& span, std::string_view text);
+    // at the insertion point. `bias`: in front of or behind what takes no room there.
+    void insertBefore(Span& span, std::string_view text, Bias bias = Bias::Before);
     // Inserts at the span's end. Behind a whole paragraph that is the start of the next one; behind the
     // last paragraph of the story or of a table cell it is in front of that paragraph's mark.
     void insertAfter(Span& span, std::string_view text);

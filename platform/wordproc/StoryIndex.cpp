@@ -75,6 +75,14 @@ private:
 
 } // namespace
 
+bool inTableCell(pugi::xml_node paragraph) {
+    for (pugi::xml_node node = paragraph.parent(); node; node = node.parent()) {
+        if (std::string_view(node.name()) == "w:tc")
+            return true;
+    }
+    return false;
+}
+
 std::size_t StoryIndex::find(int position) const {
     auto after = std::upper_bound(paragraphs.begin(), paragraphs.end(), position,
                                   [](int value, const ParagraphEntry& entry) { return value < entry.end(); });

@@ -38,6 +38,9 @@ struct StoryIndex {
 // (the front parts split off it), and moves the entries behind them.
 void remeasureParagraphs(StoryIndex& index, std::size_t at, int added);
 
+// Whether the paragraph (w:p) stands in a table cell, at any depth.
+bool inTableCell(pugi::xml_node paragraph);
+
 // Indexes the paragraphs of a story container (w:body, w:txbxContent, w:hdr, w:ftr): table cells row by
 // row, text boxes not at all.
 StoryIndex buildStoryIndex(pugi::xml_node container, Flavour flavour);

@@ -7,6 +7,7 @@
 //   B <name> | <text the bookmark encloses>
 // and with --cells, after them, every cell of every table of the main text:
 //   T<t> <row>.<column> <alignment> | {<font>...}<text>
+// and with --layout the page layout after all of it (LayoutDump.h); --layout-only prints that alone.
 // A new {...} starts where the characters' format changes; paragraph marks and cell ends are left out
 // (inside a cell a paragraph mark shows as "/").
 
@@ -20,6 +21,7 @@
 #include "platform/automation/Range.h"
 #include "platform/automation/Shapes.h"
 #include "platform/automation/Tables.h"
+#include "tools/dqx-docdump/LayoutDump.h"
 
 #include <algorithm>
 #include <iostream>
@@ -148,18 +150,23 @@ void dump(const automation::Document& doc, bool look) {
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> options(argv + 1, argv + std::max(argc - 1, 1));
-    bool cells = std::ranges::count(options, "--cells") > 0;
-    bool look = std::ranges::count(options, "--look") > 0;
-    if (argc < 2 || options.size() != static_cast<std::size_t>(cells) + static_cast<std::size_t>(look)) {
-        std::cerr << "usage: dqx-docdump [--cells] [--look] DOCUMENT.docx\n";
+    auto given = [&](std::string_view option) { return std::ranges::count(options, option) > 0; };
+    const bool cells = given("--cells"), look = given("--look");
+    const bool layout = given("--layout"), layoutOnly = given("--layout-only");
+    const std::size_t known = std::size_t{cells} + look + layout + layoutOnly;
+    if (argc < 2 || options.size() != known || (layoutOnly && known > 1)) {
+        std::cerr << "usage: dqx-docdump [--cells] [--look] [--layout | --layout-only] DOCUMENT.docx\n";
         return 2;
     }
     try {
         automation::Application word = automation::CreateObject("word.Application");
         automation::Document doc = word.Documents().Open(argv[argc - 1]);
-        dump(doc, look);
+        if (!layoutOnly)
+            dump(doc, look);
         if (cells)
             dumpCells(doc);
+        if (layout || layoutOnly)
+            docdump::dumpLayout(doc, std::cout);
         doc.Close();
     } catch (const std::exception& error) {
         std::cerr << "dqx-docdump: " << error.what() << '\n';

@@ -5,8 +5,9 @@
 # LibreOffice and the pages to PNG with pdftoppm. With --masthead the add-in's masthead commands run on
 # each document through dqxhost (the WPS build for the kinds of WPS) and three more versions are rendered:
 # example-N-hidden (隐藏版头), example-N-shown (then 显示版头) and example-N-numbered (添加份数序号, 第0012号). LibreOffice sees the template fonts as an installation
-# does: through the composer's font rules (the build's fontconfig/fonts.conf). Without arguments it lists
-# the kinds.
+# does: through the composer's font rules (the build's fontconfig/fonts.conf). The kinds of the add-in's
+# section tools go on with the produced document in dqxhost before it is rendered. Without arguments it
+# lists the kinds.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 scripts=$top/tests/scripts
@@ -55,6 +56,16 @@ telegram-wps-party telegram   wps_party.script                   wps_party      
 TABLE
 }
 
+# The section tools: the kind, the script in tests/addin/sections, its data folder in
+# tests/scripts/downgoing, the date, and the dqxhost runs on the produced document (runs separated by
+# ";", the arguments of a run by ",").
+section_examples() {
+    cat <<'TABLE'
+landscape          notice_word.script  administrative  2026-12-09  --at-page,2,--click,插入横排页面;--at-paragraph,23,--click,插入横排页面
+landscape-wps      notice_wps.script   wps             2026-12-09  --ks,--at-page,3,--click,插入横排页面;--ks,--at-paragraph,14,--click,插入横排页面;--ks,--click,校正横排页码
+TABLE
+}
+
 masthead=
 if [ "${1:-}" = --masthead ]; then
     masthead=yes
@@ -63,10 +74,18 @@ fi
 kind=${1:-}
 if [ -z "$kind" ]; then
     echo "usage: $0 KIND [build folder] [output folder]; the kinds:" >&2
-    examples | awk '{print "  " $1}' >&2
+    { examples; section_examples; } | awk '{print "  " $1}' >&2
     exit 2
 fi
+runs=""
 read -r _ folder script data today < <(examples | awk -v k="$kind" '$1 == k') || true
+if [ -z "${folder:-}" ]; then
+    read -r _ script data today runs < <(section_examples | awk -v k="$kind" '$1 == k') || true
+    if [ -n "${script:-}" ]; then
+        folder=../addin/sections
+        data=../../scripts/downgoing/$data
+    fi
+fi
 if [ -z "${folder:-}" ]; then
     echo "unknown kind: $kind (run without arguments for the list)" >&2
     exit 2
@@ -106,6 +125,14 @@ n=0
 while read -r document; do
     n=$((n + 1))
     cp "$document" "$out/example-$n.docx"
+    # The add-in's section commands, each run on what the run before saved.
+    IFS=';' read -ra steps <<< "$runs"
+    for step in "${steps[@]}"; do
+        IFS=',' read -ra arguments <<< "$step"
+        DQX_REGISTRY=$home/registry.reg XDG_DATA_HOME=$home "$build/bin/dqxhost" "$out/example-$n.docx" \
+            "${arguments[@]}" --save "$home/step.docx" >/dev/null
+        mv "$home/step.docx" "$out/example-$n.docx"
+    done
     render "example-$n"
     if [ -n "$masthead" ]; then
         host "$out/example-$n.docx" --click 隐藏版头 --save "$out/example-$n-hidden.docx"

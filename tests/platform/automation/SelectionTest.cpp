@@ -73,6 +73,33 @@ TEST_F(PagedTest, TypedTextReplacesTheSelectionAndTakesTheFormatSetBeforeIt) {
     expectValid();
 }
 
+TEST_F(PagedTest, ABreakTypedAtTheEndOfAParagraphsTextLeavesItsShapesWithIt) {
+    writeParagraphs({10, 10});
+    automation::Shape first = doc.Shapes().AddTextbox(1, 0, 0, 50, 20, doc.Paragraphs().Item(1).Range());
+    automation::Shape second = doc.Shapes().AddTextbox(1, 0, 0, 50, 20, doc.Paragraphs().Item(2).Range());
+    placeCursor(10); // behind the text, in front of the first box's anchor
+    selection.TypeParagraph();
+    selection.MoveLeft();
+    selection.InsertBreak(2);
+    EXPECT_EQ(doc.Paragraphs().Item(1).Range().ShapeRange().name(), first.name());
+    EXPECT_EQ(doc.Sections().Item(1).Range().ShapeRange().Count(), 1);
+    // At a paragraph's start the break goes in front of the whole paragraph, its shapes included.
+    const int last = doc.Paragraphs().Count();
+    placeCursor(doc.Paragraphs().Item(last).Range().start());
+    selection.TypeParagraph();
+    EXPECT_EQ(doc.Paragraphs().Item(last).Range().ShapeRange().Count(), 0);
+    EXPECT_EQ(doc.Paragraphs().Item(last + 1).Range().ShapeRange().name(), second.name());
+    expectValid();
+}
+
+TEST_F(SlotsTest, ABreakTypedAtTheEndOfABookmarksTextLeavesTheBookmarkAsItWas) {
+    automation::Range marked = doc.Bookmarks().Item("mark").Range();
+    marked.Select();
+    app.Selection().MoveRight(); // the end of "段18", in front of the bookmark's end
+    app.Selection().TypeParagraph();
+    EXPECT_EQ(doc.Bookmarks().Item("mark").Range().text(), "段18");
+}
+
 TEST_F(SlotsTest, AShapeItsTextAndATableCanBeSelectedAndFormatted) {
     automation::Selection selection = app.Selection();
     // The masthead: a shape, then its text.
@@ -107,6 +134,22 @@ TEST_F(SlotsTest, AShapeItsTextAndATableCanBeSelectedAndFormatted) {
     selection.Font().setColor(255);
     EXPECT_EQ(doc.Tables().Item(1).Cell(2, 1).Range().Font().color(), 255);
     EXPECT_NE(paragraphRange(10).Font().color(), 255);
+}
+
+TEST_F(SlotsTest, TheSelectionTellsWhetherItIsInATableOrInATextBox) {
+    automation::Selection selection = app.Selection();
+    paragraphRange(2).Select();
+    EXPECT_EQ(selection.Information(12), 0);
+    EXPECT_EQ(selection.StoryType(), 1);
+    doc.Tables().Item(1).Cell(2, 1).Range().Select();
+    EXPECT_EQ(selection.Information(12), -1);
+    EXPECT_EQ(selection.StoryType(), 1);
+    doc.Shapes().Item("mast").TextFrame().TextRange().Select();
+    EXPECT_EQ(selection.Information(12), 0);
+    EXPECT_EQ(selection.StoryType(), 5);
+    doc.Shapes().Item("rule").Select(); // a selected shape stands at its anchor in the main text
+    EXPECT_EQ(selection.StoryType(), 1);
+    EXPECT_THROW(selection.Information(11), automation::Error);
 }
 
 TEST_F(SlotsTest, ARangesShapeRangeHoldsTheShapesAnchoredInIt) {
