@@ -2,9 +2,12 @@
 
 #include "composer/core/ProcessPaths.h"
 #include "composer/forms/TForm11.h"
+#include "composer/forms/TForm12.h"
+#include "composer/forms/TForm13.h"
 #include "composer/forms/TForm2.h"
 #include "composer/forms/TForm3.h"
 #include "composer/forms/TForm4.h"
+#include "composer/forms/TForm7.h"
 #include "composer/forms/TForm9.h"
 #include "platform/automation/Application.h"
 #include "platform/automation/Automation.h"
@@ -51,6 +54,44 @@ void fill(NumberPartLayout& form, const DownGoingInput& input) {
     form.Edit10.setText(input.copies);
 }
 
+void fill(TForm7& form, const DownGoingInput& input) {
+    form.ComboBox7.setText("某府");
+    form.Edit3.setText("12");
+    form.ComboBox4.setText(input.level);
+    form.ComboBox5.setText(input.period);
+    form.ComboBox6.setText(input.urgency);
+    form.Edit5.setText(input.title);
+    form.Edit15.setText(input.recipients);
+    form.Memo1.setText(input.body);
+    form.fj.setText(input.attachments);
+    form.Edit7.setText(input.note);
+    form.Edit6.setText(input.subject);
+    form.Edit13.setText(input.copyTo);
+    form.Edit14.setText(input.copies);
+}
+
+void fill(TForm13& form, const DownGoingInput& input) {
+    form.ComboBox1.setText("某府");
+    form.Edit4.setText("12");
+    form.ComboBox13.setText(input.level);
+    form.ComboBox14.setText(input.period);
+    form.ComboBox15.setText(input.urgency);
+    form.Edit7.setText(input.title);
+    form.Edit11.setText(input.recipients);
+    form.Memo2.setText(input.body);
+    form.Edit8.setText(input.subject);
+    form.Memo1.setText(input.copyTo);
+    form.Edit10.setText(input.copies);
+}
+
+void fill(TForm12& form, const DownGoingInput& input) {
+    form.Edit1.setText("12");
+    form.Edit10.setText("市长");
+    form.Memo2.setText(input.body);
+    form.Edit8.setText(input.subject);
+    form.Memo1.setText(input.recipients);
+}
+
 // A form filled as the clerk fills it, and its output button.
 struct FilledForm {
     ui::Form& form;
@@ -62,7 +103,10 @@ template <class Form> FilledForm open(const DownGoingInput& input) {
     fill(form, input);
     if constexpr (std::is_same_v<Form, TForm4>)
         form.Edit9.setText(input.copyTo);
-    return {form, form.Button5};
+    if constexpr (std::is_same_v<Form, TForm7>)
+        return {form, form.BtnInsertRecord};
+    else
+        return {form, form.Button5};
 }
 
 FilledForm openFilled(DocumentKind kind, const DownGoingInput& input) {
@@ -75,6 +119,12 @@ FilledForm openFilled(DocumentKind kind, const DownGoingInput& input) {
         return open<TForm4>(input);
     case DocumentKind::Briefing:
         return open<TForm11>(input);
+    case DocumentKind::Letter:
+        return open<TForm7>(input);
+    case DocumentKind::Speech:
+        return open<TForm13>(input);
+    case DocumentKind::Order:
+        return open<TForm12>(input);
     case DocumentKind::OneAuthority:
         break;
     }
