@@ -65,13 +65,14 @@ slot::MastheadFormat mastheadFormat(bool wps) {
     return format;
 }
 
-// The rows below the printing block's subject line: the date as the combos give it in both styles, the
-// post above the slot under the body, the body with two blank lines after it, the number and the
-// masthead in its fixed shape.
+// The rows below the printing block's subject line, down to the masthead in its fixed shape.
 SlotMap bodyRows(bool wps) {
-    return {slot::plainText(13, Insert::Before, value::date), slot::signerPostLine(10),
-            slot::bodyText(9, slot::BodyEnd::TwoBlankLines),  slot::orderNumber(6),
-            slot::masthead({3}, "令", mastheadFormat(wps)),   slot::shapeNames({{"WJBT", {3}}}, {})};
+    return {slot::plainText(13, Insert::Before, value::date), // as the combos give it, in both styles
+            slot::signerPostLine(10),                         // above the slot under the body
+            slot::bodyText(9, slot::BodyEnd::TwoBlankLines),  // two blank lines after the body
+            slot::orderNumber(6),                             // "第…号"
+            slot::masthead({3}, "令", mastheadFormat(wps)),   // the authority + "令"
+            slot::shapeNames({{"WJBT", {3}}}, {})};
 }
 
 // The printing block, the same in both hosts: the printing line and the distribution line, written
