@@ -1,6 +1,8 @@
 #include "composer/forms/DocumentFormCatalog.h"
 
 #include "composer/forms/TForm11.h"
+#include "composer/forms/TForm12.h"
+#include "composer/forms/TForm13.h"
 #include "composer/forms/TForm14.h"
 #include "composer/forms/TForm15.h"
 #include "composer/forms/TForm16.h"
@@ -9,6 +11,7 @@
 #include "composer/forms/TForm4.h"
 #include "composer/forms/TForm5.h"
 #include "composer/forms/TForm6.h"
+#include "composer/forms/TForm7.h"
 #include "composer/forms/TForm8.h"
 #include "composer/forms/TForm9.h"
 #include "composer/windows/TForm1.h"
@@ -31,8 +34,11 @@ constexpr std::pair<std::string_view, void (*)(TForm1&)> Forms[] = {
     {"TForm5", openForm<TForm5>},   // up-going, one authority
     {"TForm6", openForm<TForm6>},   // up-going, two authorities
     {"TForm8", openForm<TForm8>},   // up-going, three or more authorities
+    {"TForm7", openForm<TForm7>},   // letter format
     {"TForm4", openForm<TForm4>},   // meeting minutes
     {"TForm11", openForm<TForm11>}, // work briefing
+    {"TForm13", openForm<TForm13>}, // speech
+    {"TForm12", openForm<TForm12>}, // order
     {"TForm14", openForm<TForm14>}, // dispatch approval slip
     {"TForm15", openForm<TForm15>}, // internal telegram
     {"TForm16", openForm<TForm16>}, // incoming-document slip

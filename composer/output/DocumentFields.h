@@ -13,6 +13,7 @@ class Edit;
 class Memo;
 class OpenDialog;
 class RichEdit;
+class TextControl;
 } // namespace ui
 
 namespace composer {
@@ -37,7 +38,7 @@ struct DocumentFields {
     ui::ComboBox* dateDay = nullptr;
     ui::Edit* title = nullptr;
     ui::Edit* subject = nullptr;
-    ui::Edit* copyTo = nullptr;
+    ui::TextControl* copyTo = nullptr; // an edit, or a memo of one unit a line
     ui::Edit* copies = nullptr;
     ui::Edit* recipients = nullptr;
     ui::Edit* note = nullptr;
@@ -47,6 +48,7 @@ struct DocumentFields {
     ui::Edit* issueDate = nullptr; // hidden: IssueDateText
     ui::Memo* attachments = nullptr;
     SignerCombos signers{};                // 签发人
+    ui::Edit* signerPost = nullptr;        // 签发人职务
     ui::Edit* draftingUnit = nullptr;      // 拟稿单位, remembered in the current profile
     ui::Edit* addressees = nullptr;        // 发往
     ui::Edit* sendingDepartment = nullptr; // 发报部门, remembered in the current profile

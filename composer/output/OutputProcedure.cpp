@@ -138,7 +138,7 @@ OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
     // empty body takes the placeholder.
     v.body = filled(text::withLineBreak(textOf(f.body), "\r"), placeholder::Body);
     v.subject = filled(textOf(f.subject), placeholder::Subject);
-    v.copyTo = textOf(f.copyTo);
+    v.copyTo = joinedParagraphs(text::splitLines(textOf(f.copyTo)));
     v.copies = textOf(f.copies);
     v.note = textOf(f.note);
     v.units = joinedParagraphs(text::splitLines(textOf(f.units)));
@@ -146,6 +146,7 @@ OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
     if (f.attachments)
         v.attachments = f.attachments->lines();
     v.signers = signerTexts(f, steps);
+    v.signerPost = filled(textOf(f.signerPost), placeholder::SignerPost);
     v.draftingUnit = textOf(f.draftingUnit);
     v.addressees = filled(textOf(f.addressees), placeholder::Addressees);
     v.sendingDepartment = textOf(f.sendingDepartment);

@@ -28,13 +28,14 @@ struct OutputValues {
     std::string recipients;
     std::string body; // lines joined by CR
     std::string subject;
-    std::string copyTo;
+    std::string copyTo; // lines joined by CR
     std::string copies;
     std::string note;
     std::string units; // lines joined by CR
     DateFields date;
     std::vector<std::string> attachments;
     std::vector<std::string> signers; // one per signer combo of the form, after the placeholders
+    std::string signerPost;
     std::string draftingUnit;
     std::string addressees;
     std::string sendingDepartment;

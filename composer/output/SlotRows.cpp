@@ -3,6 +3,8 @@
 #include "composer/output/TemplateCheck.h"
 #include "platform/text/Convert.h"
 
+#include <algorithm>
+
 namespace composer {
 
 namespace {
@@ -18,16 +20,38 @@ int shapeNumber(ShapeRef shape, DocumentEditor& doc) {
     return shape.index == ShapeRef::Last ? doc.shapeCount() : shape.index;
 }
 
+// The copy-to units at full width, one paragraph for each of their lines from the first: they go in where
+// a condensed printing line stands, whose width a list of several lines would keep on its later lines.
+void fullWidthCopyTo(int first, const OutputValues& v, DocumentEditor& doc) {
+    auto lines = static_cast<int>(std::count(v.copyTo.begin(), v.copyTo.end(), '\r')) + 1;
+    for (int paragraph = first; paragraph < first + lines; ++paragraph)
+        doc.setFont(paragraph, FontChange::scaled(100));
+}
+
+std::optional<int> mastheadMeasure(const slot::MastheadMeasure& measure, const std::string& profileValue) {
+    switch (measure.from) {
+    case slot::MastheadMeasure::From::Profile:
+        return text::toInteger(profileValue);
+    case slot::MastheadMeasure::From::Form:
+        return measure.value;
+    case slot::MastheadMeasure::From::Template:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 namespace slot {
 
-SlotRow copiesLine(int paragraph) {
-    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
+SlotRow copiesLine(int paragraph, CopiesFont font) {
+    return [paragraph, font](const OutputValues& v, DocumentEditor& doc) {
         if (v.copies.empty())
             return;
         doc.insertAfter(paragraph, "\r（共印" + v.copies + "份）");
         doc.setAlignment(paragraph + 1, Alignment::Right);
+        if (font == CopiesFont::Body)
+            doc.setFont(paragraph + 1, FontChange::named(v.profile.zwzt));
     };
 }
 
@@ -48,14 +72,14 @@ SlotRow copyToAbove(int paragraph) {
             return;
         doc.insertBefore(paragraph, "\r");
         doc.insertBefore(paragraph, "抄送：" + v.copyTo + "。");
-        doc.setFont(paragraph, FontChange::scaled(100));
+        fullWidthCopyTo(paragraph, v, doc);
     };
 }
 
 SlotRow copyToInto(int paragraph) {
     return [paragraph](const OutputValues& v, DocumentEditor& doc) {
         doc.insertBefore(paragraph, "抄送：" + v.copyTo + "。");
-        doc.setFont(paragraph, FontChange::scaled(100));
+        fullWidthCopyTo(paragraph, v, doc);
     };
 }
 
@@ -63,10 +87,22 @@ SlotRow zeroLengthLine() {
     return [](const OutputValues&, DocumentEditor& doc) { doc.addLine(0, 0, 0, 0); };
 }
 
-SlotRow subjectLine(int paragraph, LabelOffsets label) {
+SlotRow subjectLine(int paragraph, LabelOffsets label, SubjectPlacement placement) {
     return [=](const OutputValues& v, DocumentEditor& doc) {
-        doc.insertAfter(paragraph, "主题词：" + v.subject);
-        doc.setFont(paragraph + 1, FontChange::named(v.profile.btzt));
+        int line = paragraph; // where the words stand afterwards
+        switch (placement) {
+        case SubjectPlacement::NextParagraph:
+            doc.insertAfter(paragraph, "主题词：" + v.subject);
+            line = paragraph + 1;
+            break;
+        case SubjectPlacement::IntoSlot:
+            doc.insertBefore(paragraph, "主题词：" + v.subject);
+            break;
+        case SubjectPlacement::BehindLabel:
+            doc.insertAfter(paragraph, v.subject);
+            break;
+        }
+        doc.setFont(line, FontChange::named(v.profile.btzt));
         auto [first, last] = administrative(v) ? label.administrative : label.party;
         doc.setRangeFontName(first, last, MarkFont);
     };
@@ -79,7 +115,7 @@ SlotRow noteLine(int paragraph) {
     };
 }
 
-SlotRow dateLine(int paragraph, bool bodyFontFirst, PartyDateLead lead) {
+SlotRow dateLine(int paragraph, bool bodyFontFirst, PartyDateLead lead, DateFrame frame) {
     return [=](const OutputValues& v, DocumentEditor& doc) {
         if (bodyFontFirst && administrative(v))
             doc.setFont(paragraph, FontChange::named(v.profile.zwzt));
@@ -88,7 +124,13 @@ SlotRow dateLine(int paragraph, bool bodyFontFirst, PartyDateLead lead) {
             above.push_back(v.profile.section);
         if (lead == PartyDateLead::TwoAuthorities)
             above.push_back(placeholder::SecondAuthority);
-        doc.insertBefore(paragraph, FormatDateLine(v.style, v.date, above));
+        std::string date = FormatDateLine(v.style, v.date, above);
+        if (frame == DateFrame::Plain) {
+            doc.insertBefore(paragraph, date);
+            return;
+        }
+        doc.insertBefore(paragraph, "（" + date + "）");
+        doc.setAlignment(paragraph, Alignment::Center);
     };
 }
 
@@ -179,22 +221,34 @@ SlotRow redLineAdjust(int paragraph, int AuthorityProfile::*index) {
     };
 }
 
-SlotRow masthead(ShapeRef shape, const char* suffix, MastheadAnchoring anchoring,
-                 std::optional<FixedMastheadSize> fixed) {
+SlotRow masthead(ShapeRef shape, const char* suffix, MastheadFormat format) {
     return [=](const OutputValues& v, DocumentEditor& doc) {
         int n = shapeNumber(shape, doc);
         doc.setShapeText(n, v.profile.section + suffix);
         FontChange font = FontChange::named(v.profile.fwzt);
-        font.size = fixed ? fixed->points : text::toInteger(v.profile.fontsize);
+        font.size = mastheadMeasure(format.size, v.profile.fontsize);
         font.bold = v.profile.fwbold;
         font.color = Red;
-        font.scaling = fixed ? fixed->scaling : text::toInteger(v.profile.fontbl);
+        font.scaling = mastheadMeasure(format.scaling, v.profile.fontbl);
         doc.setShapeFont(n, font);
-        doc.setShapeAlignment(n, Alignment::Distribute);
-        if (anchoring == MastheadAnchoring::ToPage)
+        if (format.alignment == MastheadAlignment::Distributed)
+            doc.setShapeAlignment(n, Alignment::Distribute);
+        if (format.anchoring == MastheadAnchoring::ToPage)
             doc.setShapeRelativeToPage(n);
-        doc.hideShapeOutline(n);
+        if (format.outline == MastheadOutline::Hidden)
+            doc.hideShapeOutline(n);
     };
+}
+
+SlotRow masthead(ShapeRef shape, const char* suffix, MastheadAnchoring anchoring,
+                 std::optional<FixedMastheadSize> fixed) {
+    MastheadFormat format;
+    format.anchoring = anchoring;
+    if (fixed) {
+        format.size = MastheadMeasure::fixed(fixed->points);
+        format.scaling = MastheadMeasure::fixed(fixed->scaling);
+    }
+    return masthead(shape, suffix, format);
 }
 
 SlotRow shapeNames(std::vector<ShapeName> always, std::vector<ShapeName> partyOnly) {

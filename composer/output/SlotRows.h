@@ -42,27 +42,38 @@ struct ShapeName {
 
 namespace slot {
 
-// "（共印N份）" in the paragraph behind the slot, right-aligned; nothing without copies.
-SlotRow copiesLine(int paragraph);
+// "（共印N份）" in the paragraph behind the slot, right-aligned; nothing without copies. With
+// `CopiesFont::Body` the line is set in the body font, where it is split off a slot in another font.
+enum class CopiesFont { AsSlot, Body };
+SlotRow copiesLine(int paragraph, CopiesFont font = CopiesFont::AsSlot);
 // The printing-office line, condensed to 85 % for long names; `leadingBlanks` puts two blanks in front
 // in administrative style, `leftAligned` aligns the paragraph left.
 enum class IssueLineLead { None, BlanksInAdministrativeStyle };
 SlotRow issueLine(int paragraph, IssueLineLead lead = IssueLineLead::None, bool leftAligned = false);
-// "抄送：…。" in a new paragraph above the slot's text; nothing without copy-to units.
+// "抄送：…。" in a new paragraph above the slot's text; nothing without copy-to units. Every line of
+// the units is set at full width, also where they go in front of a condensed printing line.
 SlotRow copyToAbove(int paragraph);
-// "抄送：…。" into the template's own copy-to paragraph.
+// "抄送：…。" into the template's own copy-to paragraph, every line of it at full width.
 SlotRow copyToInto(int paragraph);
 // A line of no length, as one host's template asks for after the printing line.
 SlotRow zeroLengthLine();
-// "主题词：" + the words behind the slot, in the title font, with the label in 黑体.
-SlotRow subjectLine(int paragraph, LabelOffsets label);
+// "主题词：" + the words, the paragraph that holds them in the title font and the label in 黑体: behind the
+// slot, at the start of the next paragraph (`NextParagraph`); into the slot (`IntoSlot`); or the words
+// alone behind the template's own label, at the end of the slot, the last paragraph of its table cell
+// (`BehindLabel`).
+enum class SubjectPlacement { NextParagraph, IntoSlot, BehindLabel };
+SlotRow subjectLine(int paragraph, LabelOffsets label,
+                    SubjectPlacement placement = SubjectPlacement::NextParagraph);
 // The note "（…）" above the slot; nothing without a note.
 SlotRow noteLine(int paragraph);
 // The signing date (FormatDateLine); `bodyFontFirst` sets the body font on the slot first in
 // administrative style. In party style the date stands under the authority (the model), under the
-// authority and the second authority's placeholder (two authorities), or alone.
+// authority and the second authority's placeholder (two authorities), or alone. `BracketsCentred` puts
+// the date between full-width brackets on a centred line.
 enum class PartyDateLead { Authority, TwoAuthorities, None };
-SlotRow dateLine(int paragraph, bool bodyFontFirst = false, PartyDateLead lead = PartyDateLead::Authority);
+enum class DateFrame { Plain, BracketsCentred };
+SlotRow dateLine(int paragraph, bool bodyFontFirst = false, PartyDateLead lead = PartyDateLead::Authority,
+                 DateFrame frame = DateFrame::Plain);
 // InsertAttachmentBlock, with or without the blank line in front of a list of several.
 SlotRow attachmentBlock(int paragraph, AttachmentListLead lead = AttachmentListLead::BlankLine);
 // The body's lines above the slot, closed by a paragraph break; with `BodyEnd::IntoSlot` the last line
@@ -88,9 +99,29 @@ SlotRow documentNumber(int paragraph, NumberPlacement placement = NumberPlacemen
 SlotRow secrecyMarks(int first, int second);
 // ApplyRedLineAdjust with the profile's index for this kind of document.
 SlotRow redLineAdjust(int paragraph, int AuthorityProfile::*index);
-// WriteMasthead: the profile's name + suffix in the masthead text box, at the profile's size and width
-// unless the form fixes them.
+// WriteMasthead: the profile's name + suffix in the masthead text box, in the masthead font and its
+// boldness, red; then as the format says.
 enum class MastheadAnchoring { AsTemplate, ToPage };
+// Where the masthead's size or width comes from: the profile (`fontsize`, `fontbl`), the form, or the
+// template, which keeps its own.
+struct MastheadMeasure {
+    enum class From { Profile, Form, Template };
+    From from = From::Profile;
+    int value = 0; // with From::Form: points, or percent of the width
+    static MastheadMeasure fixed(int value) { return {From::Form, value}; }
+    static MastheadMeasure ofTemplate() { return {From::Template, 0}; }
+};
+enum class MastheadAlignment { Distributed, AsTemplate };
+enum class MastheadOutline { Hidden, AsTemplate };
+struct MastheadFormat {
+    MastheadAnchoring anchoring = MastheadAnchoring::AsTemplate;
+    MastheadMeasure size;
+    MastheadMeasure scaling;
+    MastheadAlignment alignment = MastheadAlignment::Distributed;
+    MastheadOutline outline = MastheadOutline::Hidden;
+};
+SlotRow masthead(ShapeRef shape, const char* suffix, MastheadFormat format);
+// The same, distributed and without outline, at the profile's size and width unless the form fixes both.
 struct FixedMastheadSize {
     int points;
     int scaling; // percent of the width

@@ -53,6 +53,18 @@ telegram           telegram   word_administrative.script         administrative 
 telegram-party     telegram   word_party.script                  party                    2026-10-08
 telegram-wps       telegram   wps_administrative.script          wps                      2026-07-01
 telegram-wps-party telegram   wps_party.script                   wps_party                2026-11-30
+letter             letters    letter_word_administrative.script  word_administrative      2026-12-09
+letter-party       letters    letter_word_party.script           word_party               2026-01-05
+letter-wps         letters    letter_wps.script                  wps                      2026-11-20
+letter-wps-party   letters    letter_wps_party.script            wps_party                2026-03-15
+speech             letters    speech_word_administrative.script  word_administrative      2026-12-09
+speech-party       letters    speech_word_party.script           word_party               2026-01-05
+speech-wps         letters    speech_wps.script                  wps                      2026-11-20
+speech-wps-party   letters    speech_wps_party.script            wps_party                2026-03-15
+order              letters    order_word_administrative.script   word_administrative      2026-12-09
+order-party        letters    order_word_party.script            word_party               2026-01-05
+order-wps          letters    order_wps.script                   wps                      2026-11-20
+order-wps-party    letters    order_wps_party.script             wps_party                2026-03-15
 TABLE
 }
 

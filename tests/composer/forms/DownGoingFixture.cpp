@@ -2,9 +2,12 @@
 
 #include "composer/core/ProcessPaths.h"
 #include "composer/forms/TForm11.h"
+#include "composer/forms/TForm12.h"
+#include "composer/forms/TForm13.h"
 #include "composer/forms/TForm2.h"
 #include "composer/forms/TForm3.h"
 #include "composer/forms/TForm4.h"
+#include "composer/forms/TForm7.h"
 #include "composer/forms/TForm9.h"
 #include "platform/automation/Application.h"
 #include "platform/automation/Automation.h"
@@ -13,42 +16,38 @@
 #include "platform/clock/SystemClock.h"
 #include "platform/ini/IniFile.h"
 #include "platform/text/Encoding.h"
+#include "platform/ui/Button.h"
 #include "platform/wordproc/HandOff.h"
-
-#include <type_traits>
 
 using namespace composer;
 
 namespace {
 
-void fill(FieldLayoutA& form, const DownGoingInput& input) {
-    form.ComboBox1.setText("某府");
-    form.Edit4.setText("12");
-    form.ComboBox13.setText(input.level);
-    form.ComboBox14.setText(input.period);
-    form.ComboBox15.setText(input.urgency);
-    form.Edit7.setText(input.title);
-    form.Edit11.setText(input.recipients);
-    form.Memo2.setText(input.body);
-    form.fj.setText(input.attachments);
-    form.Edit5.setText(input.note);
-    form.Edit8.setText(input.subject);
-    form.Edit9.setText(input.copyTo);
-    form.Edit10.setText(input.copies);
+void setText(ui::TextControl* control, const std::string& text) {
+    if (control)
+        control->setText(text);
 }
 
-void fill(NumberPartLayout& form, const DownGoingInput& input) {
-    form.ComboBox1.setText("第");
-    form.Edit1.setText("12");
-    form.ComboBox2.setText("期");
-    form.ComboBox13.setText(input.level);
-    form.ComboBox14.setText(input.period);
-    form.ComboBox15.setText(input.urgency);
-    form.Edit2.setText(input.title);
-    form.Memo2.setText(input.body);
-    form.Edit8.setText(input.subject);
-    form.Memo1.setText(input.recipients);
-    form.Edit10.setText(input.copies);
+// Every field that the form has, by its role. The forms numbered by number parts take the recipients as
+// their units (分送, 发送), as the order does, whose post is the mayor's.
+void fill(const DocumentFields& f, const DownGoingInput& input) {
+    setText(f.abbreviation, "某府");
+    setText(f.serial, "12");
+    setText(f.leftPart, "第");
+    setText(f.rightPart, "期");
+    setText(f.level, input.level);
+    setText(f.period, input.period);
+    setText(f.urgency, input.urgency);
+    setText(f.title, input.title);
+    setText(f.recipients, input.recipients);
+    setText(f.units, input.recipients);
+    setText(f.body, input.body);
+    setText(f.attachments, input.attachments);
+    setText(f.note, input.note);
+    setText(f.subject, input.subject);
+    setText(f.copyTo, input.copyTo);
+    setText(f.copies, input.copies);
+    setText(f.signerPost, "市长");
 }
 
 // A form filled as the clerk fills it, and its output button.
@@ -59,10 +58,9 @@ struct FilledForm {
 
 template <class Form> FilledForm open(const DownGoingInput& input) {
     Form& form = ui::createForm<Form>(nullptr);
-    fill(form, input);
-    if constexpr (std::is_same_v<Form, TForm4>)
-        form.Edit9.setText(input.copyTo);
-    return {form, form.Button5};
+    DocumentFields fields = form.fields();
+    fill(fields, input);
+    return {form, *fields.output};
 }
 
 FilledForm openFilled(DocumentKind kind, const DownGoingInput& input) {
@@ -75,6 +73,12 @@ FilledForm openFilled(DocumentKind kind, const DownGoingInput& input) {
         return open<TForm4>(input);
     case DocumentKind::Briefing:
         return open<TForm11>(input);
+    case DocumentKind::Letter:
+        return open<TForm7>(input);
+    case DocumentKind::Speech:
+        return open<TForm13>(input);
+    case DocumentKind::Order:
+        return open<TForm12>(input);
     case DocumentKind::OneAuthority:
         break;
     }

@@ -25,10 +25,20 @@ struct DownGoingInput {
 
 enum class Style { Administrative, Party };
 
-// The form that writes the document: the down-going form (one authority), the joint forms, the minutes and
-// the briefing. The minutes and the briefing take the recipients as their units (分送, 发送) and have no
-// attachments or note; the briefing has no copy-to line.
-enum class DocumentKind { OneAuthority, TwoAuthorities, ThreeOrMoreAuthorities, Minutes, Briefing };
+// The form that writes the document: the down-going form (one authority), the joint forms, the minutes,
+// the briefing, the letter, the speech and the order. The minutes, the briefing and the order take the
+// recipients as their units (分送, 发送) and have no attachments or note; the briefing and the order have no
+// copy-to line, the speech no attachments or note, the order no marks, title or copies.
+enum class DocumentKind {
+    OneAuthority,
+    TwoAuthorities,
+    ThreeOrMoreAuthorities,
+    Minutes,
+    Briefing,
+    Letter,
+    Speech,
+    Order
+};
 
 class DownGoingDocument : public HeadlessTest {
 protected:

@@ -1,8 +1,9 @@
 // The down-going document as LibreOffice prints it here, with the template font rules of this source tree
 // (tests/CMakeLists.txt): the faces of masthead, title, body and marks, and the printing block at the foot of
 // the type area of the last page, for a short notice and for a body of two pages; the printing block of
-// every other template that has one (joint forms, minutes, briefing) at the same place in a short
-// document; the joint forms' masthead names on one line each and their signature block on one page.
+// every other template that has one (joint forms, minutes, briefing, letter, speech, order) at the same
+// place in a short document; the joint forms' masthead names on one line each and their signature block on
+// one page; the letter's head, double lines and first page without number; the order's masthead.
 // Skipped where LibreOffice or poppler's tools are not installed; the faces come with tools/setup/deps.sh.
 #include "platform/shell/Shell.h"
 #include "tests/composer/forms/DownGoingFixture.h"
@@ -160,7 +161,9 @@ struct Kind {
     Style style;
     bool wps;
     const char* copyTo;
-    int pages; // the joint forms' attachments, seals, date and note leave no room for the block on page 1
+    // The joint forms' attachments, seals, date and note leave no room for the block on page 1, nor do the
+    // letter's, under its taller head.
+    int pages;
 };
 
 class ShortDocumentRender : public DownGoingRender, public ::testing::WithParamInterface<Kind> {};
@@ -179,7 +182,8 @@ constexpr DocumentKind Two = DocumentKind::TwoAuthorities, Three = DocumentKind:
 constexpr Style Administrative = Style::Administrative, Party = Style::Party;
 
 // In Word the copy-to line goes into the block's last cell above the printing line; WPS takes a template
-// with a row of its own for it (dqx12b, dqx13b). The minutes and the briefing have one template for both.
+// with a row of its own for it (dqx12b, dqx13b, dqx6b). The minutes, the briefing, the letter and the order
+// have one template for both; the letter's block is one cell, the copy-to and copies lines split off it.
 INSTANTIATE_TEST_SUITE_P(
     Templates, ShortDocumentRender,
     ::testing::Values(
@@ -194,7 +198,15 @@ INSTANTIATE_TEST_SUITE_P(
         Kind{"MinutesWordAdministrative", DocumentKind::Minutes, Administrative, false, "市委办公室", 1},
         Kind{"MinutesWpsParty", DocumentKind::Minutes, Party, true, "", 1},
         Kind{"BriefingWordAdministrative", DocumentKind::Briefing, Administrative, false, "", 1},
-        Kind{"BriefingWpsParty", DocumentKind::Briefing, Party, true, "", 1}),
+        Kind{"BriefingWpsParty", DocumentKind::Briefing, Party, true, "", 1},
+        Kind{"LetterWordAdministrative", DocumentKind::Letter, Administrative, false, "市委办公室", 2},
+        Kind{"LetterWpsParty", DocumentKind::Letter, Party, true, "", 2},
+        Kind{"SpeechWordAdministrative", DocumentKind::Speech, Administrative, false,
+             "市委办公室\r\n市政协办公室", 1},
+        Kind{"SpeechWpsAdministrative", DocumentKind::Speech, Administrative, true, "", 1},
+        Kind{"SpeechWpsPartyWithCopyTo", DocumentKind::Speech, Party, true, "市委办公室\r\n市政协办公室", 1},
+        Kind{"OrderWordAdministrative", DocumentKind::Order, Administrative, false, "", 1},
+        Kind{"OrderWpsParty", DocumentKind::Order, Party, true, "", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A short notice of two authorities, administrative style, with a printing block of two rows: the joint head
@@ -317,3 +329,69 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+
+// The letter's head and foot on its first page only: the authority's name 30 mm under the top of the
+// paper, a red double line as long as 170 mm under it and another 20 mm above the bottom edge, and no page
+// number; the second page has its number and no red line. Lines of the body take 28 characters.
+TEST_F(DownGoingRender, ALetterHasItsHeadAndDoubleLinesOnTheFirstPageOnly) {
+    DownGoingInput input;
+    const std::string paragraph =
+        "为做好今年春季林业有害生物防治工作，拟于四月开展联合防治行动，请贵局予以支持。";
+    input.body = paragraph + "\r\n" + paragraph + "\r\n" + paragraph + "\r\n" + paragraph;
+    input.copyTo = "市农业农村局";
+    for (bool wps : {false, true}) {
+        SCOPED_TRACE(wps ? "WPS" : "Word");
+        host(wps);
+        RenderedDocument pdf = render(Style::Administrative, input, DocumentKind::Letter);
+        ASSERT_TRUE(pdf.ok) << pdf.problem;
+        ASSERT_EQ(pdf.pages, 2);
+        std::optional<rendertest::RenderedLine> masthead = rendertest::lineWith(pdf, "某某市人民政府");
+        ASSERT_TRUE(masthead.has_value());
+        EXPECT_NEAR(masthead->top, 30 * Millimetre, 2 * Millimetre);
+        // Each double line is two rules, about a millimetre apart.
+        std::vector<double> red = rendertest::rules(pdf, 1, 165 * Millimetre, rendertest::Ink::Red);
+        ASSERT_EQ(red.size(), 4u);
+        EXPECT_NEAR(red[0], masthead->bottom, 4 * Millimetre) << "under the masthead";
+        EXPECT_NEAR(red[1] - red[0], 1 * Millimetre, 0.5 * Millimetre);
+        EXPECT_NEAR(red[3], 297 * Millimetre - 20 * Millimetre, 1 * Millimetre)
+            << "20 mm above the bottom edge";
+        EXPECT_NEAR(red[3] - red[2], 1 * Millimetre, 0.5 * Millimetre);
+        EXPECT_TRUE(rendertest::rules(pdf, 2, 165 * Millimetre, rendertest::Ink::Red).empty());
+        EXPECT_TRUE(rendertest::footerLines(pdf, 1).empty()) << "no page number on the first page";
+        std::vector<rendertest::RenderedLine> foot = rendertest::footerLines(pdf, 2);
+        ASSERT_EQ(foot.size(), 1u);
+        EXPECT_EQ(foot[0].text, "—2—");
+        for (const rendertest::RenderedLine& line : rendertest::bodyLines(pdf, 1)) {
+            if (line.text.rfind("为做好", 0) == 0) {
+                EXPECT_EQ(line.characters, 26) << "28 with the paragraph's indent: " << line.text;
+            }
+        }
+        expectBlockAtTheFoot(pdf);
+        std::filesystem::remove(m_out.file("notice.docx"));
+    }
+}
+
+// The order: the authority's name and "令" 20 mm under the top of the type area (37 mm under the top of
+// the paper), the order number two blank lines under it and the body two blank lines under the number.
+TEST_F(DownGoingRender, AnOrdersMastheadStandsTwentyMillimetresIntoTheTypeArea) {
+    DownGoingInput input;
+    input.body = "《某某市城市绿化管理办法》已经市人民政府常务会议审议通过，现予公布，自公布之日起施行。";
+    for (bool wps : {false, true}) {
+        SCOPED_TRACE(wps ? "WPS" : "Word");
+        host(wps);
+        RenderedDocument pdf = render(Style::Administrative, input, DocumentKind::Order);
+        ASSERT_TRUE(pdf.ok) << pdf.problem;
+        std::optional<rendertest::RenderedLine> masthead = rendertest::lineWith(pdf, "某某市人民政府令");
+        std::optional<rendertest::RenderedLine> number = rendertest::lineWith(pdf, "第12号");
+        std::optional<rendertest::RenderedLine> body =
+            rendertest::lineWith(pdf, "《某某市城市绿化管理办法》");
+        ASSERT_TRUE(masthead && number && body);
+        EXPECT_EQ(pdf.pages, 1);
+        // A line's box begins a little above its ink.
+        EXPECT_NEAR(masthead->top, (37 + 20 - 1.5) * Millimetre, 1.5 * Millimetre);
+        EXPECT_NEAR(number->top - masthead->bottom, 2 * GridLine, GridLine / 2);
+        EXPECT_NEAR(body->top - number->bottom, 2 * GridLine, GridLine / 2);
+        expectBlockAtTheFoot(pdf, "二○二六年十二月九日");
+        std::filesystem::remove(m_out.file("notice.docx"));
+    }
+}

@@ -9,6 +9,7 @@
 #include "platform/clock/SystemClock.h"
 #include "platform/ini/IniFile.h"
 #include "platform/text/Encoding.h"
+#include "platform/ui/Button.h"
 #include "tests/composer/forms/FakeHost.h"
 #include "tests/platform/ui/HeadlessFixture.h"
 #include "tests/support/TempFolder.h"
@@ -56,6 +57,12 @@ protected:
             EXPECT_EQ(chooser.windowState(), ui::WindowState::Normal);
         }
         composer::installDocumentForms({});
+    }
+    // The form's button of that name.
+    ui::Button& button(ui::Form& form, const char* name) {
+        auto* found = dynamic_cast<ui::Button*>(form.findComponent(name));
+        EXPECT_NE(found, nullptr) << name;
+        return *found;
     }
     bool logged(const std::string& line) const {
         return std::find(host.log.begin(), host.log.end(), line) != host.log.end();

@@ -42,11 +42,6 @@ protected:
         }
         return combos;
     }
-    ui::Button& button(ui::Form& form, const char* name) {
-        auto* found = dynamic_cast<ui::Button*>(form.findComponent(name));
-        EXPECT_NE(found, nullptr) << name;
-        return *found;
-    }
 };
 
 } // namespace

@@ -3,20 +3,14 @@
 // the cells of the head; the signer label in the body font before names in 楷体; the subject label in 黑体),
 // and the masthead must keep its own name beside the party style's star and rule.
 
-#include "composer/core/ProcessPaths.h"
 #include "composer/forms/TForm5.h"
 #include "composer/forms/TForm6.h"
 #include "composer/forms/TForm8.h"
-#include "composer/output/AutomationEditor.h"
 #include "composer/output/OutputProcedure.h"
-#include "platform/automation/Application.h"
-#include "platform/automation/Automation.h"
-#include "platform/automation/Font.h"
-#include "platform/automation/Paragraphs.h"
-#include "platform/automation/Range.h"
 #include "platform/automation/Shapes.h"
 #include "platform/automation/Tables.h"
 #include "tests/composer/forms/SlotMapSupport.h"
+#include "tests/composer/forms/TemplateSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -59,36 +53,22 @@ OutputValues valuesFor(const TemplateCase& c) {
     return v;
 }
 
-automation::Document filledTemplate(const TemplateCase& c, const OutputValues& v) {
-    paths().TemplateFolder = std::string(DQX_BUILT_TEMPLATES) + (c.party ? "/dang" : "");
-    automation::Document doc = automation::CreateObject(c.progId).Documents().Add(templatePath(c.name));
-    AutomationEditor editor(doc);
-    for (const SlotRow& row : rowsOf(c))
-        row(v, editor);
-    return doc;
-}
-
 class UpGoingTemplates : public testing::TestWithParam<TemplateCase> {
 protected:
-    UpGoingTemplates() : values(valuesFor(GetParam())), doc(filledTemplate(GetParam(), values)) {}
+    UpGoingTemplates()
+        : values(valuesFor(GetParam())),
+          doc(testsupport::filledTemplate(GetParam().name, GetParam().progId, GetParam().party,
+                                          rowsOf(GetParam()), values)) {}
     ~UpGoingTemplates() override { doc.Close(); }
 
     std::string cell(int row, int column) const {
         std::string text = doc.Tables().Item(1).Cell(row, column).Range().text();
         return text.substr(0, text.size() - 2); // without the cell's end mark
     }
-    // The first paragraph whose text starts with the prefix.
     automation::Range paragraphStarting(const std::string& prefix) const {
-        automation::Paragraphs paragraphs = doc.Paragraphs();
-        for (int i = 1; i <= paragraphs.Count(); ++i) {
-            automation::Range range = paragraphs.Item(i).Range();
-            if (range.text().rfind(prefix, 0) == 0)
-                return range;
-        }
-        ADD_FAILURE() << "no paragraph starts with " << prefix;
-        return paragraphs.Item(1).Range();
+        return testsupport::paragraphStarting(doc, prefix);
     }
-    std::string fontAt(int first, int last) const { return doc.Range(first, last).Font().nameFarEast(); }
+    std::string fontAt(int first, int last) const { return testsupport::fontAt(doc, first, last); }
 
     OutputValues values;
     automation::Document doc;

@@ -1,6 +1,8 @@
 // The placement of every window's controls: inside their parent's client area and clear of each other.
 #include "tests/composer/support/FormFixture.h"
 
+#include "composer/forms/TForm12.h"
+#include "composer/forms/TForm13.h"
 #include "composer/forms/TForm15.h"
 #include "composer/windows/TForm1.h"
 #include "composer/windows/TForm10.h"
@@ -71,6 +73,8 @@ TEST_F(FormLayoutTest, EveryWindowKeepsItsControlsInsideAndApart) {
     checkContainer(ui::createForm<TForm20>(nullptr));
     checkContainer(ui::createForm<TForm21>(nullptr));
     checkContainer(ui::createForm<TForm15>(nullptr));
+    checkContainer(ui::createForm<TForm13>(nullptr));
+    checkContainer(ui::createForm<TForm12>(nullptr));
 }
 
 TEST_F(FormLayoutTest, WindowsHaveTheirSizesAndBorders) {

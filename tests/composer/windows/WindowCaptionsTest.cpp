@@ -1,9 +1,12 @@
-// The chooser, the settings window, the down-going form and the telegram on real windows with the interface
+// The chooser, the settings window and the document forms of every layout on real windows with the interface
 // font: every caption fits its control and keeps clear of the frame around it.
 #include "composer/core/ProcessPaths.h"
+#include "composer/forms/TForm12.h"
+#include "composer/forms/TForm13.h"
 #include "composer/forms/TForm15.h"
 #include "composer/forms/TForm2.h"
 #include "composer/forms/TForm5.h"
+#include "composer/forms/TForm7.h"
 #include "composer/forms/TForm8.h"
 #include "composer/windows/TForm1.h"
 #include "composer/windows/TForm10.h"
@@ -52,6 +55,10 @@ TEST_F(WindowCaptions, NoCaptionIsCutOffOrTouchesItsFrame) {
     // The second numbering, with one and with three signers in their row.
     EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm5>(&chooser)), Problems{});
     EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm8>(&chooser)), Problems{});
+    // The second numbering without signers, and the speech's and the order's own layouts.
+    EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm7>(&chooser)), Problems{});
+    EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm13>(&chooser)), Problems{});
+    EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm12>(&chooser)), Problems{});
 }
 
 TEST_F(WindowCaptions, TheMarkCaptionsStandOverTheirOwnCombos) {

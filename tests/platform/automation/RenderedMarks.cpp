@@ -1,4 +1,4 @@
-// The fonts of a rendered document's text (pdftohtml -xml) and its black rules (pdftoppm, a grey image
+// The fonts of a rendered document's text (pdftohtml -xml) and its black and red rules (pdftoppm, an image
 // at 72 dots an inch, so that one pixel is one point).
 #include "tests/platform/automation/RenderedPage.h"
 
@@ -34,34 +34,46 @@ std::string withoutSubsetTag(const std::string& family) {
     return plus == 6 ? family.substr(plus + 1) : family;
 }
 
-// A binary grey map (P5) as pdftoppm writes it: width, height, one byte a pixel.
-struct GreyMap {
-    int width = 0, height = 0;
+// A binary pixel map as pdftoppm writes it, grey (P5, one byte a pixel) or colour (P6, three): width,
+// height, the bytes.
+struct PixelMap {
+    int width = 0, height = 0, channels = 1;
     std::string pixels;
+
+    unsigned char at(int x, int y, int channel = 0) const {
+        std::size_t index = (static_cast<std::size_t>(y) * width + x) * channels + channel;
+        return static_cast<unsigned char>(pixels[index]);
+    }
 };
 
-GreyMap readGreyMap(const std::string& path) {
+PixelMap readPixelMap(const std::string& path) {
     std::istringstream in(text::readBinaryFile(path));
     std::string magic;
     int maxValue = 0;
-    GreyMap map;
+    PixelMap map;
     in >> magic >> map.width >> map.height >> maxValue;
     in.get();
-    if (magic != "P5" || map.width <= 0 || map.height <= 0 || maxValue != 255)
+    map.channels = magic == "P6" ? 3 : 1;
+    if ((magic != "P5" && magic != "P6") || map.width <= 0 || map.height <= 0 || maxValue != 255)
         return {};
     map.pixels.assign(std::istreambuf_iterator<char>(in), {});
-    if (map.pixels.size() < static_cast<std::size_t>(map.width) * map.height)
+    if (map.pixels.size() < static_cast<std::size_t>(map.width) * map.height * map.channels)
         return {};
     return map;
 }
 
-// The longest run of black pixels in a row; a pure red prints as grey 76 and stays out.
-int longestBlackRun(const GreyMap& map, int row) {
+// Black: dark grey, where a pure red prints as grey 76 and stays out. Red: the composer's pure red.
+bool inked(const PixelMap& map, int x, int y, Ink ink) {
+    if (ink == Ink::Black)
+        return map.at(x, y) < 64;
+    return map.at(x, y, 0) > 200 && map.at(x, y, 1) < 90 && map.at(x, y, 2) < 90;
+}
+
+// The longest run of inked pixels in a row.
+int longestRun(const PixelMap& map, int row, Ink ink) {
     int longest = 0, run = 0;
     for (int x = 0; x < map.width; ++x) {
-        run = static_cast<unsigned char>(map.pixels[static_cast<std::size_t>(row) * map.width + x]) < 64
-                  ? run + 1
-                  : 0;
+        run = inked(map, x, row, ink) ? run + 1 : 0;
         longest = std::max(longest, run);
     }
     return longest;
@@ -98,25 +110,33 @@ std::string fontOf(const std::vector<SetText>& texts, const std::string& text) {
     return "";
 }
 
-std::vector<double> blackRules(const RenderedDocument& document, int page, double minLength) {
+std::vector<double> rules(const RenderedDocument& document, int page, double minLength, Ink ink) {
     std::string image = document.pdf + ".page";
     std::string number = std::to_string(page);
-    wordproctest::runCapturing({"pdftoppm", "-gray", "-r", "72", "-aa", "no", "-aaVector", "no", "-f", number,
-                                "-l", number, "-singlefile", document.pdf, image});
-    GreyMap map = readGreyMap(image + ".pgm");
-    std::vector<double> rules;
+    std::vector<std::string> command = {"pdftoppm"};
+    if (ink == Ink::Black)
+        command.push_back("-gray");
+    command.insert(command.end(), {"-r", "72", "-aa", "no", "-aaVector", "no", "-f", number, "-l", number,
+                                   "-singlefile", document.pdf, image});
+    wordproctest::runCapturing(command);
+    PixelMap map = readPixelMap(image + (ink == Ink::Black ? ".pgm" : ".ppm"));
+    std::vector<double> found;
     int first = -1;
     // A rule more than a pixel thick is one rule: its rows are taken together.
     for (int row = 0; row <= map.height; ++row) {
-        bool black = row < map.height && longestBlackRun(map, row) >= minLength;
-        if (black && first < 0)
+        bool inkedRow = row < map.height && longestRun(map, row, ink) >= minLength;
+        if (inkedRow && first < 0)
             first = row;
-        if (!black && first >= 0) {
-            rules.push_back((first + row) / 2.0);
+        if (!inkedRow && first >= 0) {
+            found.push_back((first + row) / 2.0);
             first = -1;
         }
     }
-    return rules;
+    return found;
+}
+
+std::vector<double> blackRules(const RenderedDocument& document, int page, double minLength) {
+    return rules(document, page, minLength, Ink::Black);
 }
 
 } // namespace rendertest

@@ -59,8 +59,11 @@ std::vector<SetText> textsWithFonts(const RenderedDocument& document);
 // The font of the first piece of text that holds `text`, or "" when no piece holds it.
 std::string fontOf(const std::vector<SetText>& texts, const std::string& text);
 
-// The black horizontal rules of a page that are at least `minLength` points long: the height of each
-// (its middle), top to bottom. Red rules are not black and do not count.
+// The horizontal rules of a page in one ink that are at least `minLength` points long: the height of each
+// (its middle), top to bottom. Red rules are not black and do not count as such; a double line is two
+// rules where the gap between its lines shows.
+enum class Ink { Black, Red };
+std::vector<double> rules(const RenderedDocument& document, int page, double minLength, Ink ink);
 std::vector<double> blackRules(const RenderedDocument& document, int page, double minLength);
 
 } // namespace rendertest
