@@ -20,6 +20,7 @@ constexpr int Red = 255;
 constexpr int Black = 0;
 constexpr int AutomaticColor = -16777216;
 constexpr int TopBorder = -1;
+constexpr int BottomBorder = -3;
 constexpr int NoLine = 0;
 constexpr int SingleLine = 1;
 
@@ -38,22 +39,23 @@ struct MastheadRow {
     std::string_view name;
     std::optional<Colours> table = {}; // the joint masthead's cells in the document's first table
     std::optional<Colours> text = {};  // the shape's text
-    bool topRule = false;              // the top border of the shape's text: the telegram's red rule
-    bool line = false;                 // the outline
-    bool fill = false;                 // the inside
+    bool rules = false; // the top and bottom borders of the shape's text: rules drawn as a box's borders
+    bool line = false;  // the outline
+    bool fill = false;  // the inside
 };
 
 // The header boxes of the telegram (DB1 to DB3) all carry the rule step: the two word processors give
-// the box that carries the rule different names.
+// the box that carries the rule different names. The red rules (BTBX, BTBX2) are lines, or, where a
+// template draws a double rule, a flat box whose text has a thick and a thin border.
 constexpr MastheadRow Rows[] = {
     {.name = "DANG1", .line = true},
     {.name = "DANG2", .line = true, .fill = true},
-    {.name = "DB1", .text = WhiteOrBlack, .topRule = true},
-    {.name = "DB2", .text = WhiteOrBlack, .topRule = true},
-    {.name = "DB3", .text = WhiteOrBlack, .topRule = true},
+    {.name = "DB1", .text = WhiteOrBlack, .rules = true},
+    {.name = "DB2", .text = WhiteOrBlack, .rules = true},
+    {.name = "DB3", .text = WhiteOrBlack, .rules = true},
     {.name = "WJBT", .text = WhiteOrRed},
-    {.name = "BTBX", .line = true},
-    {.name = "BTBX2", .line = true},
+    {.name = "BTBX", .rules = true, .line = true},
+    {.name = "BTBX2", .rules = true, .line = true},
     {.name = "BTBX3", .table = WhiteOrRed, .line = true},
 };
 
@@ -89,14 +91,22 @@ Setting visibilitySetting(const automation::ShapeFormat& format, MastheadLook lo
 
 // Hiding turns a drawn rule off; showing turns on a rule that was turned off (it keeps its colour) and
 // draws none where there was none.
-std::optional<Setting> ruleSetting(const automation::Range& text, MastheadLook look) {
-    automation::Border top = text.ParagraphFormat().Borders().Item(TopBorder);
-    bool drawn = top.lineStyle() != NoLine;
+std::optional<Setting> ruleSetting(const automation::Border& border, MastheadLook look) {
+    bool drawn = border.lineStyle() != NoLine;
     if (look == MastheadLook::Hidden)
-        return drawn ? std::optional<Setting>([top] { top.setLineStyle(NoLine); }) : std::nullopt;
-    if (drawn || top.color() == AutomaticColor)
+        return drawn ? std::optional<Setting>([border] { border.setLineStyle(NoLine); }) : std::nullopt;
+    if (drawn || border.color() == AutomaticColor)
         return std::nullopt;
-    return [top] { top.setLineStyle(SingleLine); };
+    return [border] { border.setLineStyle(SingleLine); };
+}
+
+// The text of a shape that has one; a line has none, and carries no text colour and no rules.
+std::optional<automation::Range> textOf(const automation::Shape& shape) {
+    try {
+        return shape.TextFrame().TextRange();
+    } catch (const automation::Error&) {
+        return std::nullopt;
+    }
 }
 
 // The joint masthead in the document's first table: the cells in the masthead's red, or, hidden, in
@@ -130,16 +140,23 @@ void planSettings(const automation::Document& document, const automation::Shape&
         for (const automation::Range& cell : mastheadCells(document))
             settings.push_back(colourSetting(cell, row.table->of(look)));
     }
-    if (row.text || row.topRule) {
-        automation::Range text = shape.TextFrame().TextRange();
-        if (row.text)
-            settings.push_back(colourSetting(text, row.text->of(look)));
-        if (row.topRule) {
-            if (std::optional<Setting> rule = ruleSetting(text, look))
+    // A rule is a line (its outline) or a flat box whose text's borders draw it; such a box has no
+    // outline to show.
+    std::optional<automation::Range> text;
+    if (row.text || row.rules)
+        text = textOf(shape);
+    if (row.text) {
+        if (!text)
+            throw automation::Error("形状没有文字。");
+        settings.push_back(colourSetting(*text, row.text->of(look)));
+    }
+    if (row.rules && text) {
+        for (int side : {TopBorder, BottomBorder}) {
+            if (std::optional<Setting> rule = ruleSetting(text->ParagraphFormat().Borders().Item(side), look))
                 settings.push_back(std::move(*rule));
         }
     }
-    if (row.line)
+    if (row.line && !(row.rules && text))
         settings.push_back(visibilitySetting(shape.Line(), look));
     if (row.fill)
         settings.push_back(visibilitySetting(shape.Fill(), look));

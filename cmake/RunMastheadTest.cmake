@@ -57,9 +57,10 @@ function(without_lines pattern text out)
 endfunction()
 
 function(expect_hidden original hidden document)
-  # Text groups "{font ...}" in white are taken out; what remains of the masthead must show nothing.
+  # Text groups "{font ...}" in white are taken out; what remains of the masthead must show nothing (a
+  # group without text shows nothing either).
   string(REGEX REPLACE "{[^}\n]* color ${white}}" "" stripped "${hidden}")
-  set(shows "\nS[0-9]+ ${masthead_names} \\([^\n]*(line on|fill on|top [1-8]|{)")
+  set(shows "\nS[0-9]+ ${masthead_names} \\([^\n]*(line on|fill on|top [1-8]|{[^}\n]*}[^{\n])")
   # The joint masthead's cells are the first table's red ones; other lines kept in that table (the up-going
   # documents' number and signers) stay as they are, which the comparison below checks.
   if(original MATCHES "\nS[0-9]+ BTBX3 ")
