@@ -2,6 +2,7 @@
 #include "tests/composer/support/FormFixture.h"
 
 #include "composer/forms/TForm15.h"
+#include "composer/forms/TForm17.h"
 #include "composer/windows/TForm1.h"
 #include "composer/windows/TForm10.h"
 #include "composer/windows/TForm18.h"
@@ -71,6 +72,7 @@ TEST_F(FormLayoutTest, EveryWindowKeepsItsControlsInsideAndApart) {
     checkContainer(ui::createForm<TForm20>(nullptr));
     checkContainer(ui::createForm<TForm21>(nullptr));
     checkContainer(ui::createForm<TForm15>(nullptr));
+    checkContainer(ui::createForm<TForm17>(nullptr));
 }
 
 TEST_F(FormLayoutTest, WindowsHaveTheirSizesAndBorders) {

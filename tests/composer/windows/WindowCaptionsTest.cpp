@@ -1,7 +1,8 @@
-// The chooser, the settings window, the down-going form and the telegram on real windows with the interface
+// The chooser, the settings window and the document forms on real windows with the interface
 // font: every caption fits its control and keeps clear of the frame around it.
 #include "composer/core/ProcessPaths.h"
 #include "composer/forms/TForm15.h"
+#include "composer/forms/TForm17.h"
 #include "composer/forms/TForm2.h"
 #include "composer/forms/TForm5.h"
 #include "composer/forms/TForm8.h"
@@ -52,6 +53,8 @@ TEST_F(WindowCaptions, NoCaptionIsCutOffOrTouchesItsFrame) {
     // The second numbering, with one and with three signers in their row.
     EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm5>(&chooser)), Problems{});
     EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm8>(&chooser)), Problems{});
+    // The older up-going form, on a numbering of its own.
+    EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm17>(&chooser)), Problems{});
 }
 
 TEST_F(WindowCaptions, TheMarkCaptionsStandOverTheirOwnCombos) {
