@@ -105,14 +105,22 @@ std::vector<std::string> attachmentsOf(const DocumentFields& f) {
     return attachmentPair(textOf(f.attachmentFields[0]), textOf(f.attachmentFields[1]));
 }
 
-// The template file of the plan for this run's host, in the folder that the form's templates lie in.
-std::string templateFileOf(const OutputPlan& plan, const OutputValues& values) {
+// The template file and the slot map of the plan for this run's host; the template lies in the folder of
+// the form's templates.
+struct HostCopy {
+    std::string templateFile;
+    const SlotMap& rows;
+};
+
+HostCopy hostCopyOf(const OutputPlan& plan, const OutputValues& values) {
     bool wps = values.host == HostKind::Wps;
     bool copyToVariant = wps && !values.copyTo.empty() && !plan.wpsTemplateWithCopyTo.empty();
     const std::string& name =
         wps ? (copyToVariant ? plan.wpsTemplateWithCopyTo : plan.wpsTemplate) : plan.wordTemplate;
-    return plan.steps.source == FormSource::InstallFolder ? paths().InstallFolder + "/" + name
-                                                          : templatePath(name);
+    const SlotMap& rows = wps ? (copyToVariant ? plan.wpsRowsWithCopyTo : plan.wpsRows) : plan.wordRows;
+    if (plan.steps.source == FormSource::InstallFolder)
+        return {paths().InstallFolder + "/" + name, rows};
+    return {templatePath(name), rows};
 }
 
 } // namespace
@@ -186,14 +194,13 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
 
     OutputValues values = prepareOutput(fields, plan.steps);
     bool wps = values.host == HostKind::Wps;
-    bool copyToVariant = wps && !values.copyTo.empty() && !plan.wpsTemplateWithCopyTo.empty();
-    const SlotMap& rows = wps ? (copyToVariant ? plan.wpsRowsWithCopyTo : plan.wpsRows) : plan.wordRows;
+    HostCopy copy = hostCopyOf(plan, values);
 
     std::unique_ptr<OutputHost> host = hostFactory()();
     try {
         DocumentEditor& document =
-            host->open(values.host, templateFileOf(plan, values), values.profile, plan.steps.layout);
-        for (const SlotRow& row : rows)
+            host->open(values.host, copy.templateFile, values.profile, plan.steps.layout);
+        for (const SlotRow& row : copy.rows)
             row(values, document);
     } catch (const TemplateDamaged& damaged) {
         ui::messageBox(damaged.what(), ui::Application::current().title(), ui::MessageButtons::Ok);
