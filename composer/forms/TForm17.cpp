@@ -6,6 +6,7 @@
 #include "composer/core/InstallationSettings.h"
 #include "composer/core/ProcessPaths.h"
 #include "composer/forms/DocumentFormHandlers.h"
+#include "composer/forms/FieldLayoutB.h"
 #include "composer/output/CellTextRows.h"
 #include "composer/output/OutputProcedure.h"
 #include "platform/clock/SystemClock.h"
@@ -172,26 +173,10 @@ TForm17::TForm17(ui::Form* owner)
 
 DocumentFields TForm17::fields() {
     DocumentFields f;
+    bindSharedRoles(*this, f);
     f.typedAbbreviation = &Edit8;
-    f.numberYear = &Edit2;
-    f.serial = &Edit3;
     f.typedSigner = &Edit9;
-    f.level = &ComboBox4;
-    f.period = &ComboBox5;
-    f.urgency = &ComboBox6;
-    f.dateYear = &ComboBox1;
-    f.dateMonth = &ComboBox2;
-    f.dateDay = &ComboBox3;
-    f.title = &Edit5;
-    f.subject = &Edit6;
-    f.copyTo = &Edit13;
-    f.copies = &Edit14;
-    f.recipients = &Edit15;
-    f.note = &Edit7;
-    f.body = &Memo1;
-    f.issueDate = &Edit16;
     f.attachmentFields = {&Edit1, &Edit4};
-    f.output = &BtnInsertRecord;
     return f;
 }
 
