@@ -1,10 +1,20 @@
-# Runs one UI script test (see DqxScriptTest.cmake): DRIVER, SCRIPT, DATA_HOME, and optional SEED, TODAY;
-# for a document test also TEMPLATES (the built template set), DUMPER, EXPECT and DUMP_OPTIONS.
+# Runs one UI script test (see DqxScriptTest.cmake): DRIVER, SCRIPT, DATA_HOME, and optional SEED, TODAY,
+# INSTALL_SEED with INSTALLED (the installation folder's built files); for a document test also TEMPLATES
+# (the built template set), DUMPER, EXPECT and DUMP_OPTIONS.
 include(${CMAKE_CURRENT_LIST_DIR}/PrepareDataFolder.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/ValidateParts.cmake)
 set(options)
 if(TODAY)
   list(APPEND options --today ${TODAY})
+endif()
+if(INSTALL_SEED)
+  set(install_folder "${DATA_HOME}/install")
+  file(MAKE_DIRECTORY "${install_folder}")
+  file(GLOB installed_files "${INSTALLED}/*.dot")
+  file(COPY ${installed_files} DESTINATION "${install_folder}")
+  file(COPY "${INSTALL_SEED}/" DESTINATION "${install_folder}")
+  dqx_install_utf8_seeds("${install_folder}")
+  list(APPEND options --install-folder "${install_folder}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${DATA_HOME} ${DRIVER} ${options} ${SCRIPT}
                 RESULT_VARIABLE result OUTPUT_VARIABLE output)

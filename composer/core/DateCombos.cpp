@@ -21,8 +21,8 @@ std::vector<std::string> items(int first, int last, const char* unit, std::strin
 
 } // namespace
 
-std::vector<std::string> yearComboItems(int currentYear, Numerals numerals) {
-    return items(FirstComboYear, currentYear + 1, "年", chineseYearText, numerals);
+std::vector<std::string> yearComboItems(int currentYear, Numerals numerals, int firstYear) {
+    return items(firstYear, currentYear + 1, "年", chineseYearText, numerals);
 }
 
 std::vector<std::string> monthComboItems(Numerals numerals) {

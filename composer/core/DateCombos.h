@@ -16,8 +16,10 @@ constexpr int FirstComboYear = 2011;
 // The numerals of the items: "二○一一年", "一月", "一日" or "2011年", "1月", "1日".
 enum class Numerals { Chinese, Arabic };
 
-// 2011 through the year after the given one, so that the current year is always there.
-std::vector<std::string> yearComboItems(int currentYear, Numerals numerals = Numerals::Chinese);
+// The first year (2011 unless a form says otherwise) through the year after the given one, so that the
+// current year is always there.
+std::vector<std::string> yearComboItems(int currentYear, Numerals numerals = Numerals::Chinese,
+                                        int firstYear = FirstComboYear);
 // The twelve months and the 31 days.
 std::vector<std::string> monthComboItems(Numerals numerals = Numerals::Chinese);
 std::vector<std::string> dayComboItems(Numerals numerals = Numerals::Chinese);

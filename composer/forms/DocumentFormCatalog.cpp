@@ -6,6 +6,7 @@
 #include "composer/forms/TForm14.h"
 #include "composer/forms/TForm15.h"
 #include "composer/forms/TForm16.h"
+#include "composer/forms/TForm17.h"
 #include "composer/forms/TForm2.h"
 #include "composer/forms/TForm3.h"
 #include "composer/forms/TForm4.h"
@@ -42,6 +43,7 @@ constexpr std::pair<std::string_view, void (*)(TForm1&)> Forms[] = {
     {"TForm14", openForm<TForm14>}, // dispatch approval slip
     {"TForm15", openForm<TForm15>}, // internal telegram
     {"TForm16", openForm<TForm16>}, // incoming-document slip
+    {"TForm17", openForm<TForm17>}, // older up-going form: branch company, party committee, union
 };
 
 bool open(TForm1& chooser, std::string_view formClass) {

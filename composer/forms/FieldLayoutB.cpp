@@ -110,28 +110,12 @@ FieldLayoutB::FieldLayoutB(std::string className, ui::Form* owner, const FieldLa
 
 DocumentFields FieldLayoutB::fields() {
     DocumentFields f;
+    bindSharedRoles(*this, f);
     f.abbreviation = &ComboBox7;
-    f.numberYear = &Edit2;
-    f.serial = &Edit3;
-    f.level = &ComboBox4;
-    f.period = &ComboBox5;
-    f.urgency = &ComboBox6;
-    f.dateYear = &ComboBox1;
-    f.dateMonth = &ComboBox2;
-    f.dateDay = &ComboBox3;
-    f.title = &Edit5;
-    f.subject = &Edit6;
-    f.copyTo = &Edit13;
-    f.copies = &Edit14;
-    f.recipients = &Edit15;
-    f.note = &Edit7;
-    f.body = &Memo1;
     f.importPath = &Edit8;
-    f.issueDate = &Edit16;
     f.attachments = &fj;
     for (std::size_t i = 0; i < m_signers.size() && i < f.signers.size(); ++i)
         f.signers[i] = m_signers[i].combo;
-    f.output = &BtnInsertRecord;
     f.openDialog = &OpenDialog1;
     return f;
 }

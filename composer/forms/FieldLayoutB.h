@@ -19,6 +19,28 @@
 
 namespace composer {
 
+// The roles that every form of this numbering gives the same component names, TForm17 too (which has
+// no lists, pickers or import, and numbers its other fields its own way).
+template <class Form> void bindSharedRoles(Form& form, DocumentFields& f) {
+    f.numberYear = &form.Edit2;
+    f.serial = &form.Edit3;
+    f.level = &form.ComboBox4;
+    f.period = &form.ComboBox5;
+    f.urgency = &form.ComboBox6;
+    f.dateYear = &form.ComboBox1;
+    f.dateMonth = &form.ComboBox2;
+    f.dateDay = &form.ComboBox3;
+    f.title = &form.Edit5;
+    f.subject = &form.Edit6;
+    f.copyTo = &form.Edit13;
+    f.copies = &form.Edit14;
+    f.recipients = &form.Edit15;
+    f.note = &form.Edit7;
+    f.body = &form.Memo1;
+    f.issueDate = &form.Edit16;
+    f.output = &form.BtnInsertRecord;
+}
+
 // The names of the buttons whose numbers differ between the forms of this numbering.
 struct FieldLayoutBButtons {
     const char* copyTo;     // PickUnits 抄送 into Edit13

@@ -109,12 +109,21 @@ void AutomationEditor::addLine(double x1, double y1, double x2, double y2) {
                                 static_cast<float>(y2));
 }
 
+void AutomationEditor::addLineAt(int n, double x1, double y1, double x2, double y2) {
+    m_document.Shapes().AddLine(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+                                static_cast<float>(y2), paragraph(n));
+}
+
 void AutomationEditor::setCellText(int table, int row, int column, const std::string& text) {
     cell(table, row, column).setText(text);
 }
 
 void AutomationEditor::setCellFont(int table, int row, int column, const FontChange& font) {
     apply(cell(table, row, column).Font(), font);
+}
+
+void AutomationEditor::insertAfterCell(int table, int row, int column, const std::string& text) {
+    cell(table, row, column).InsertAfter(text);
 }
 
 void AutomationEditor::setBookmarkText(const std::string& name, const std::string& text) {

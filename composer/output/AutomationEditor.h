@@ -26,8 +26,10 @@ public:
     void setShapeRelativeToPage(int shape) override;
     void hideShapeOutline(int shape) override;
     void addLine(double x1, double y1, double x2, double y2) override;
+    void addLineAt(int paragraph, double x1, double y1, double x2, double y2) override;
     void setCellText(int table, int row, int column, const std::string& text) override;
     void setCellFont(int table, int row, int column, const FontChange& font) override;
+    void insertAfterCell(int table, int row, int column, const std::string& text) override;
     void setBookmarkText(const std::string& name, const std::string& text) override;
     void setBookmarkFont(const std::string& name, const FontChange& font) override;
     void setBookmarkAlignment(const std::string& name, Alignment alignment) override;

@@ -58,11 +58,15 @@ public:
     virtual void hideShapeOutline(int shape) = 0;
     // A line from (x1, y1) to (x2, y2) in points, anchored where the word processor chooses.
     virtual void addLine(double x1, double y1, double x2, double y2) = 0;
+    // A line anchored in the paragraph, measured from its column (in a table, its cell) and its top.
+    virtual void addLineAt(int paragraph, double x1, double y1, double x2, double y2) = 0;
 
     // The cell (row, column) of the table-th table, all counted from 1: its whole text replaced, or its
     // characters' format.
     virtual void setCellText(int table, int row, int column, const std::string& text) = 0;
     virtual void setCellFont(int table, int row, int column, const FontChange& font) = 0;
+    // Text behind the cell's own text, inside the cell.
+    virtual void insertAfterCell(int table, int row, int column, const std::string& text) = 0;
 
     // A named bookmark: its text replaced (the bookmark then holds the new text), its characters'
     // format, its paragraph's alignment.

@@ -57,6 +57,11 @@ struct DocumentFields {
     ui::Edit* senderPrefix = nullptr;      // the received document's own number: prefix〔year〕serial号
     ui::Edit* senderYear = nullptr;
     ui::Edit* senderSerial = nullptr;
+    // A form whose number prefix and signer are typed into plain edits, without lists, and whose two
+    // attachments have an edit each (attachmentPair).
+    ui::Edit* typedAbbreviation = nullptr;
+    ui::Edit* typedSigner = nullptr;
+    std::array<ui::Edit*, 2> attachmentFields{};
     ui::Button* output = nullptr;
     ui::OpenDialog* openDialog = nullptr;
 };

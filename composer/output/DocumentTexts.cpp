@@ -41,12 +41,15 @@ std::string documentNumberText(const std::string& prefix, const std::string& yea
     return prefix + "〔" + year + "〕" + serial + "号";
 }
 
-IssueLine FormatIssueLine(const std::string& name, DocumentStyle style, const std::string& issueDateText) {
+IssueLine FormatIssueLine(const std::string& name, DocumentStyle style, const std::string& issueDateText,
+                          IssueLineWidth widths) {
     IssueLine line;
     line.nameBytes = text::gbkLength(name);
-    line.condensed = line.nameBytes > 32;
+    line.condensed = widths == IssueLineWidth::ByStyleAndLength && line.nameBytes > 32;
     std::size_t width =
         style == DocumentStyle::Administrative ? (line.condensed ? 41 : 32) : (line.condensed ? 45 : 36);
+    if (widths == IssueLineWidth::Fixed32)
+        width = 32;
     line.text = text::cutToBytes(name + std::string(30, ' '), width) + issueDateText;
     return line;
 }
@@ -82,11 +85,11 @@ std::optional<AttachmentBlock> attachmentBlock(const std::vector<std::string>& a
     if (attachments.empty())
         return std::nullopt;
     if (attachments.size() == 1 && lead == AttachmentListLead::BlankLineAlways)
-        return AttachmentBlock{-5, {"\r" + std::string(AttachmentLabel) + attachments[0] + "\r"}};
+        return AttachmentBlock{-5, {"\r" + std::string(AttachmentLabel) + attachments[0] + "\r"}, true};
     if (attachments.size() == 1)
-        return AttachmentBlock{-5, {AttachmentLabel + attachments[0] + "\r\r"}};
-    AttachmentBlock block{-6, {}};
-    const char* blankLine = lead == AttachmentListLead::None ? "" : "\r";
+        return AttachmentBlock{-5, {AttachmentLabel + attachments[0] + "\r\r"}, false};
+    AttachmentBlock block{-6, {}, lead != AttachmentListLead::None};
+    const char* blankLine = block.blankLineFirst ? "\r" : "";
     for (std::size_t i = attachments.size(); i-- > 0;) {
         if (i == 0)
             block.insertions.push_back(blankLine + std::string(AttachmentLabel) + attachments[0] + "\r");
@@ -94,6 +97,14 @@ std::optional<AttachmentBlock> attachmentBlock(const std::vector<std::string>& a
             block.insertions.push_back(AttachmentContinuation + attachments[i] + "\r");
     }
     return block;
+}
+
+std::vector<std::string> attachmentPair(const std::string& first, const std::string& second) {
+    if (first.empty())
+        return {};
+    if (second.empty())
+        return {first};
+    return {"1" + std::string(FullWidthStop) + first, "2" + std::string(FullWidthStop) + second};
 }
 
 std::string withAttachmentAdded(const std::string& memoText, const std::string& name) {

@@ -37,7 +37,11 @@ struct IssueLine {
     bool condensed = false;    // L > 32: the paragraph is set at 85 % width
 };
 enum class DocumentStyle { Administrative, Party };
-IssueLine FormatIssueLine(const std::string& name, DocumentStyle style, const std::string& issueDateText);
+// The older up-going form pads and cuts every name to 32 bytes, whatever its length and the style, and
+// never condenses the line.
+enum class IssueLineWidth { ByStyleAndLength, Fixed32 };
+IssueLine FormatIssueLine(const std::string& name, DocumentStyle style, const std::string& issueDateText,
+                          IssueLineWidth widths = IssueLineWidth::ByStyleAndLength);
 
 // A document number: prefix + "〔" + year + "〕" + serial + "号", the parts as they stand.
 std::string documentNumberText(const std::string& prefix, const std::string& year, const std::string& serial);
@@ -67,12 +71,17 @@ std::string FormatDateAlone(DocumentStyle style, const DateFields& date);
 struct AttachmentBlock {
     double firstLineIndent = 0; // characters, negative is hanging
     std::vector<std::string> insertions;
+    bool blankLineFirst = false; // a blank line stands above the first attachment line
 };
 // The model starts a list of several attachments with a blank line; other forms start it at once; the
 // up-going forms start even a single attachment with a blank line, and close it with one line break.
 enum class AttachmentListLead { BlankLine, None, BlankLineAlways };
 std::optional<AttachmentBlock> attachmentBlock(const std::vector<std::string>& attachments,
                                                AttachmentListLead lead = AttachmentListLead::BlankLine);
+
+// The attachments of a form with two attachment fields: none without the first (a second one alone
+// counts for nothing), the first alone, or both, numbered "1．" and "2．".
+std::vector<std::string> attachmentPair(const std::string& first, const std::string& second);
 
 // AddAttachment: the attachments memo after adding one name; numbering starts with the second.
 std::string withAttachmentAdded(const std::string& memoText, const std::string& name);

@@ -50,7 +50,11 @@ automation::Application AttachHost(HostKind host) {
     try {
         application = automation::GetActiveObject(progIdOf(host));
     } catch (const automation::Error&) {
-        application = automation::CreateObject(progIdOf(host));
+        try {
+            application = automation::CreateObject(progIdOf(host));
+        } catch (const automation::Error& failure) {
+            throw HostNotStarted(failure.what());
+        }
     }
     application->setVisible(true);
     return *application;
@@ -63,6 +67,8 @@ automation::Document OpenTemplate(const automation::Application& application,
 
 void ApplyPageLayout(const automation::Application& application, const automation::Document& document,
                      const AuthorityProfile& profile, HostKind host, const PageLayoutSteps& steps) {
+    if (steps.applicationCaption)
+        application.setCaption(steps.applicationCaption);
     if (steps.spellingCheckOff && (host == HostKind::Word || steps.spellingCheckOffInWps))
         application.Options().setCheckSpellingAsYouType(false);
     if (host == HostKind::Word && steps.grammarCheckOff)

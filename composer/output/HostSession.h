@@ -7,6 +7,7 @@
 #include "composer/core/AuthorityProfile.h"
 #include "platform/automation/Application.h"
 #include "platform/automation/Document.h"
+#include "platform/automation/Error.h"
 
 #include <optional>
 #include <string>
@@ -26,8 +27,15 @@ struct HostRun {
     std::optional<automation::Document> document;
 };
 
+// AttachHost's failure: no word processor of the host runs and none could be started.
+class HostNotStarted : public automation::Error {
+public:
+    using automation::Error::Error;
+};
+
 // AttachHost: the running word processor of the host, or a new one when none runs (a failing attach is
-// silent; a failing start propagates), made visible. Documents let go of are saved in DataFolder/drafts.
+// silent; a failing start throws HostNotStarted), made visible. Documents let go of are saved in
+// DataFolder/drafts.
 automation::Application AttachHost(HostKind host);
 
 // OpenTemplate: a new document made from the template file of that name in TemplateFolder.
@@ -36,6 +44,9 @@ automation::Document OpenTemplate(const automation::Application& application,
 
 // The steps of ApplyPageLayout; the forms that omit some say which.
 struct PageLayoutSteps {
+    // The word processor's window caption, set first (the older up-going form names it after the
+    // product); null: left as it is.
+    const char* applicationCaption = nullptr;
     bool spellingCheckOff = true;       // Word only: Options.CheckSpellingAsYouType := False
     bool spellingCheckOffInWps = false; // the same switch in WPS too
     bool grammarCheckOff = true;        // Word only: Options.CheckGrammarAsYouType := False

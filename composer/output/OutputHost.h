@@ -14,9 +14,10 @@ namespace composer {
 class OutputHost {
 public:
     virtual ~OutputHost() = default;
-    // AttachHost, OpenTemplate and ApplyPageLayout with the form's steps of it; the editor lives until
-    // release() or the end of the host object.
-    virtual DocumentEditor& open(HostKind host, const std::string& templateName,
+    // AttachHost, OpenTemplate (from the template file's full path) and ApplyPageLayout with the form's
+    // steps of it; the editor, of the document made from the template, lives until release() or the end
+    // of the host object.
+    virtual DocumentEditor& open(HostKind host, const std::string& templateFile,
                                  const AuthorityProfile& profile, const PageLayoutSteps& layout) = 0;
     // ReleaseHost: the document stays open in the host.
     virtual void release() = 0;

@@ -1,5 +1,6 @@
 #include "composer/output/OutputProcedure.h"
 
+#include "composer/core/InstallationSettings.h"
 #include "composer/core/ProcessPaths.h"
 #include "composer/core/ProfileMemory.h"
 #include "composer/core/SerialMemory.h"
@@ -46,8 +47,11 @@ void rememberFormValues(const DocumentFields& f, const OutputSteps& steps) {
         rememberInCurrentProfile(paths().IniPath, "ygdw", f.draftingUnit->text());
 }
 
-// LoadAuthorityProfile, after the form's values are remembered.
+// LoadAuthorityProfile, after the form's values are remembered. The installation's settings file is
+// only read.
 AuthorityProfile loadProfileAndRemember(const DocumentFields& f, const OutputSteps& steps) {
+    if (steps.source == FormSource::InstallFolder)
+        return readInstallationProfile();
     rememberFormValues(f, steps);
     ini::IniFile settings(paths().IniPath);
     return readAuthorityProfile(settings, currentProfileName(settings, steps.profileFallback),
@@ -90,7 +94,33 @@ std::vector<std::string> signerTexts(const DocumentFields& f, const OutputSteps&
             signer = signerPlaceholder(steps.placeholders.signers, static_cast<int>(signers.size()) + 1);
         signers.push_back(signer);
     }
+    if (f.typedSigner)
+        signers.push_back(f.typedSigner->text());
     return signers;
+}
+
+std::vector<std::string> attachmentsOf(const DocumentFields& f) {
+    if (f.attachments)
+        return f.attachments->lines();
+    return attachmentPair(textOf(f.attachmentFields[0]), textOf(f.attachmentFields[1]));
+}
+
+// The template file and the slot map of the plan for this run's host; the template lies in the folder of
+// the form's templates.
+struct HostCopy {
+    std::string templateFile;
+    const SlotMap& rows;
+};
+
+HostCopy hostCopyOf(const OutputPlan& plan, const OutputValues& values) {
+    bool wps = values.host == HostKind::Wps;
+    bool copyToVariant = wps && !values.copyTo.empty() && !plan.wpsTemplateWithCopyTo.empty();
+    const std::string& name =
+        wps ? (copyToVariant ? plan.wpsTemplateWithCopyTo : plan.wpsTemplate) : plan.wordTemplate;
+    const SlotMap& rows = wps ? (copyToVariant ? plan.wpsRowsWithCopyTo : plan.wpsRows) : plan.wordRows;
+    if (plan.steps.source == FormSource::InstallFolder)
+        return {paths().InstallFolder + "/" + name, rows};
+    return {templatePath(name), rows};
 }
 
 } // namespace
@@ -125,7 +155,7 @@ OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
 
     v.style = v.profile.xz ? DocumentStyle::Administrative : DocumentStyle::Party;
     v.host = f.output && f.output->caption() == OutputCaptionWps ? HostKind::Wps : HostKind::Word;
-    v.abbreviation = textOf(f.abbreviation);
+    v.abbreviation = f.abbreviation ? textOf(f.abbreviation) : textOf(f.typedAbbreviation);
     v.numberYear = textOf(f.numberYear);
     v.serial = filled(textOf(f.serial), steps.placeholders.serial);
     v.leftPart = textOf(f.leftPart);
@@ -143,8 +173,7 @@ OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
     v.note = textOf(f.note);
     v.units = joinedParagraphs(text::splitLines(textOf(f.units)));
     v.date = {textOf(f.dateYear), textOf(f.dateMonth), textOf(f.dateDay)};
-    if (f.attachments)
-        v.attachments = f.attachments->lines();
+    v.attachments = attachmentsOf(f);
     v.signers = signerTexts(f, steps);
     v.signerPost = filled(textOf(f.signerPost), placeholder::SignerPost);
     v.draftingUnit = textOf(f.draftingUnit);
@@ -154,7 +183,7 @@ OutputValues prepareOutput(const DocumentFields& f, const OutputSteps& steps) {
     if (f.senderPrefix || f.senderYear || f.senderSerial)
         v.senderNumber =
             documentNumberText(textOf(f.senderPrefix), textOf(f.senderYear), textOf(f.senderSerial));
-    v.issueLine = FormatIssueLine(v.profile.name, v.style, textOf(f.issueDate));
+    v.issueLine = FormatIssueLine(v.profile.name, v.style, textOf(f.issueDate), steps.issueLineWidth);
     return v;
 }
 
@@ -166,15 +195,13 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
 
     OutputValues values = prepareOutput(fields, plan.steps);
     bool wps = values.host == HostKind::Wps;
-    bool copyToVariant = wps && !values.copyTo.empty() && !plan.wpsTemplateWithCopyTo.empty();
-    const std::string& templateName =
-        wps ? (copyToVariant ? plan.wpsTemplateWithCopyTo : plan.wpsTemplate) : plan.wordTemplate;
-    const SlotMap& rows = wps ? (copyToVariant ? plan.wpsRowsWithCopyTo : plan.wpsRows) : plan.wordRows;
+    HostCopy copy = hostCopyOf(plan, values);
 
     std::unique_ptr<OutputHost> host = hostFactory()();
     try {
-        DocumentEditor& document = host->open(values.host, templateName, values.profile, plan.steps.layout);
-        for (const SlotRow& row : rows)
+        DocumentEditor& document =
+            host->open(values.host, copy.templateFile, values.profile, plan.steps.layout);
+        for (const SlotRow& row : copy.rows)
             row(values, document);
     } catch (const TemplateDamaged& damaged) {
         ui::messageBox(damaged.what(), ui::Application::current().title(), ui::MessageButtons::Ok);
@@ -185,6 +212,11 @@ void OutputDocument(ui::Form& form, const DocumentFields& fields, const OutputPl
         ui::Application::current().terminate();
         return;
     } catch (const std::exception& failure) {
+        if (plan.steps.startFailure && dynamic_cast<const HostNotStarted*>(&failure)) {
+            ui::messageBox(plan.steps.startFailure, ui::Application::current().title(),
+                           ui::MessageButtons::Ok, ui::MessageIcon::Error, &form);
+            return;
+        }
         if (wps || plan.steps.wordFailures == WordFailures::Propagate)
             throw;
         // The document stays as far as it was made; the form goes on as after a run.

@@ -39,8 +39,14 @@ struct FieldPlaceholders {
     SignerPlaceholder signers = SignerPlaceholder::None;
 };
 
+// Where a form's settings and templates come from: the user's data folder (the current profile of the
+// settings file, the templates in TemplateFolder), or the installation folder (its own read-only settings
+// file, InstallationSettings.h, and templates).
+enum class FormSource { DataFolder, InstallFolder };
+
 // The steps around the slot map in which forms differ; the defaults are the down-going form's.
 struct OutputSteps {
+    FormSource source = FormSource::DataFolder;
     // The profile's name when no current profile is set, and the defaults of its missing keys.
     std::string profileFallback = "发文机关标识";
     ProfileDefaults profileDefaults = ProfileDefaults::outputProcedure();
@@ -50,12 +56,17 @@ struct OutputSteps {
     bool trimBody = true;         // TrimBodyLines
     bool fillPlaceholders = true; // FillPlaceholders
     FieldPlaceholders placeholders;
+    IssueLineWidth issueLineWidth = IssueLineWidth::ByStyleAndLength;
     PageLayoutSteps layout;
     WordFailures wordFailures = WordFailures::Propagate;
+    // Shown with an error icon when no word processor runs and none can be started; the run then ends
+    // without a document. Null: that failure goes as any other.
+    const char* startFailure = nullptr;
 };
 
 // What one form gives the shared procedure: its templates and slot maps per host, and its steps. The WPS
-// copy may take another template when the copy-to field is filled.
+// copy may take another template when the copy-to field is filled. A form made for Word only has no WPS
+// template and keeps WPS runs away itself.
 struct OutputPlan {
     std::string wordTemplate;
     SlotMap wordRows;

@@ -11,6 +11,8 @@ namespace {
 
 constexpr int Red = 255;
 constexpr const char* MarkFont = "黑体";
+// The width of the type area in points (156 mm), the length of a rule drawn across it.
+constexpr double TypeAreaWidth = 441.0;
 
 bool administrative(const OutputValues& v) {
     return v.style == DocumentStyle::Administrative;
@@ -66,11 +68,14 @@ SlotRow issueLine(int paragraph, IssueLineLead lead, bool leftAligned) {
     };
 }
 
-SlotRow copyToAbove(int paragraph) {
-    return [paragraph](const OutputValues& v, DocumentEditor& doc) {
+SlotRow copyToAbove(int paragraph, CopyToRule rule) {
+    return [paragraph, rule](const OutputValues& v, DocumentEditor& doc) {
         if (v.copyTo.empty())
             return;
         doc.insertBefore(paragraph, "\r");
+        // On top of the slot's own text, which stands one paragraph lower now, wherever the block is.
+        if (rule == CopyToRule::Drawn)
+            doc.addLineAt(paragraph + 1, 0, 0, TypeAreaWidth, 0);
         doc.insertBefore(paragraph, "抄送：" + v.copyTo + "。");
         fullWidthCopyTo(paragraph, v, doc);
     };
@@ -134,14 +139,20 @@ SlotRow dateLine(int paragraph, bool bodyFontFirst, PartyDateLead lead, DateFram
     };
 }
 
-SlotRow attachmentBlock(int paragraph, AttachmentListLead lead) {
-    return [paragraph, lead](const OutputValues& v, DocumentEditor& doc) {
+SlotRow attachmentBlock(int paragraph, AttachmentListLead lead, AttachmentIndent indent) {
+    return [=](const OutputValues& v, DocumentEditor& doc) {
         auto block = composer::attachmentBlock(v.attachments, lead);
         if (!block)
             return;
-        doc.setFirstLineIndentChars(paragraph, block->firstLineIndent);
+        if (indent == AttachmentIndent::Slot)
+            doc.setFirstLineIndentChars(paragraph, block->firstLineIndent);
         for (const std::string& text : block->insertions)
             doc.insertBefore(paragraph, text);
+        if (indent == AttachmentIndent::Slot)
+            return;
+        int first = paragraph + (block->blankLineFirst ? 1 : 0);
+        for (std::size_t i = 0; i < v.attachments.size(); ++i)
+            doc.setFirstLineIndentChars(first + static_cast<int>(i), block->firstLineIndent);
     };
 }
 
@@ -162,7 +173,7 @@ SlotRow recipientsLine(int paragraph, RecipientsLead lead) {
     };
 }
 
-SlotRow titleLine(int paragraph, TitlePlacement placement) {
+SlotRow titleLine(int paragraph, TitlePlacement placement, std::optional<FixedTitleFont> fixed) {
     return [=](const OutputValues& v, DocumentEditor& doc) {
         if (v.title.empty())
             return;
@@ -180,8 +191,8 @@ SlotRow titleLine(int paragraph, TitlePlacement placement) {
             line = paragraph;
             break;
         }
-        FontChange title = FontChange::named(v.profile.btzt);
-        title.size = text::toInteger(v.profile.btsize);
+        FontChange title = FontChange::named(fixed ? fixed->name : v.profile.btzt);
+        title.size = fixed ? fixed->points : text::toInteger(v.profile.btsize);
         doc.setFont(line, title);
         if (placement != TitlePlacement::IntoSlotAsAligned)
             doc.setAlignment(line, Alignment::Center);

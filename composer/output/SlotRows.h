@@ -51,8 +51,11 @@ SlotRow copiesLine(int paragraph, CopiesFont font = CopiesFont::AsSlot);
 enum class IssueLineLead { None, BlanksInAdministrativeStyle };
 SlotRow issueLine(int paragraph, IssueLineLead lead = IssueLineLead::None, bool leftAligned = false);
 // "抄送：…。" in a new paragraph above the slot's text; nothing without copy-to units. Every line of
-// the units is set at full width, also where they go in front of a condensed printing line.
-SlotRow copyToAbove(int paragraph);
+// the units is set at full width, also where they go in front of a condensed printing line. With
+// `CopyToRule::Drawn` a thin line is drawn between the two across the type area, for a printing block
+// that has no rule of its own there.
+enum class CopyToRule { None, Drawn };
+SlotRow copyToAbove(int paragraph, CopyToRule rule = CopyToRule::None);
 // "抄送：…。" into the template's own copy-to paragraph, every line of it at full width.
 SlotRow copyToInto(int paragraph);
 // A line of no length, as one host's template asks for after the printing line.
@@ -74,8 +77,13 @@ enum class PartyDateLead { Authority, TwoAuthorities, None };
 enum class DateFrame { Plain, BracketsCentred };
 SlotRow dateLine(int paragraph, bool bodyFontFirst = false, PartyDateLead lead = PartyDateLead::Authority,
                  DateFrame frame = DateFrame::Plain);
-// InsertAttachmentBlock, with or without the blank line in front of a list of several.
-SlotRow attachmentBlock(int paragraph, AttachmentListLead lead = AttachmentListLead::BlankLine);
+// InsertAttachmentBlock, with or without the blank line in front of a list of several. The hanging
+// indent that aligns the names goes on the slot paragraph before the lines are put in front of it
+// (`AttachmentIndent::Slot`), or on the attachment lines alone once they stand (`Lines`), for a slot
+// whose own format the body takes after them.
+enum class AttachmentIndent { Slot, Lines };
+SlotRow attachmentBlock(int paragraph, AttachmentListLead lead = AttachmentListLead::BlankLine,
+                        AttachmentIndent indent = AttachmentIndent::Slot);
 // The body's lines above the slot, closed by a paragraph break; with `BodyEnd::IntoSlot` the last line
 // runs into the slot paragraph itself, with `BodyEnd::TwoBlankLines` two empty paragraphs follow it.
 enum class BodyEnd { OwnParagraph, IntoSlot, TwoBlankLines };
@@ -89,8 +97,14 @@ SlotRow recipientsLine(int paragraph, RecipientsLead lead = RecipientsLead::Blan
 // centred (`IntoSlot`) or keeping the slot's alignment (`IntoSlotAsAligned`); or on a centred line of its
 // own with a blank line on either side, above the slot (`BetweenBlankLines`). A title left empty (one
 // without placeholder) is not written.
+// The font and size are the profile's (btzt, btsize) unless the form fixes them.
 enum class TitlePlacement { AfterSlot, IntoSlot, IntoSlotAsAligned, BetweenBlankLines };
-SlotRow titleLine(int paragraph, TitlePlacement placement = TitlePlacement::AfterSlot);
+struct FixedTitleFont {
+    const char* name;
+    int points;
+};
+SlotRow titleLine(int paragraph, TitlePlacement placement = TitlePlacement::AfterSlot,
+                  std::optional<FixedTitleFont> fixed = std::nullopt);
 // abbreviation〔year〕serial号: into the slot, centred; or behind the slot as the template aligns it (the
 // up-going forms, whose number shares its line with the signers).
 enum class NumberPlacement { IntoSlotCentred, AfterSlot };

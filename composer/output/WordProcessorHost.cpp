@@ -11,10 +11,12 @@ namespace {
 // The embedded word processor as the output procedure's host: the host steps around the editor.
 class WordProcessorHost : public OutputHost {
 public:
-    DocumentEditor& open(HostKind host, const std::string& templateName, const AuthorityProfile& profile,
+    DocumentEditor& open(HostKind host, const std::string& templateFile, const AuthorityProfile& profile,
                          const PageLayoutSteps& layout) override {
         m_application = AttachHost(host);
-        automation::Document document = OpenTemplate(*m_application, templateName);
+        // A new document from the template (not a new template), and the one that the run fills: the
+        // host may hold other documents of the user's, before it and after it.
+        automation::Document document = m_application->Documents().Add(templateFile);
         m_editor.emplace(document);
         ApplyPageLayout(*m_application, document, profile, host, layout);
         return *m_editor;

@@ -130,6 +130,15 @@ void Application::setVisible(bool visible) const {
     m_instance->setVisible(visible);
 }
 
+std::string Application::caption() const {
+    m_instance->requireRunning();
+    return m_instance->caption();
+}
+
+void Application::setCaption(const std::string& caption) const {
+    m_instance->setCaption(caption);
+}
+
 float Application::MillimetersToPoints(float millimetres) const {
     return automation::MillimetersToPoints(millimetres);
 }

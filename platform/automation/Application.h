@@ -100,6 +100,9 @@ public:
 
     bool visible() const;
     void setVisible(bool visible) const;
+    // The caption of the word processor's main window.
+    std::string caption() const;
+    void setCaption(const std::string& caption) const;
 
     float MillimetersToPoints(float millimetres) const;
     float CentimetersToPoints(float centimetres) const;

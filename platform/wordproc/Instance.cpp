@@ -51,6 +51,11 @@ void Instance::setVisible(bool visible) {
     m_visible = visible;
 }
 
+void Instance::setCaption(std::string caption) {
+    requireRunning();
+    m_caption = std::move(caption);
+}
+
 void Instance::setCheckSpellingAsYouType(bool check) {
     requireRunning();
     m_checkSpelling = check;

@@ -25,6 +25,9 @@ public:
 
     bool visible() const { return m_visible; }
     void setVisible(bool visible);
+    // The caption of the main window; empty until a client names it.
+    const std::string& caption() const { return m_caption; }
+    void setCaption(std::string caption);
     bool checkSpellingAsYouType() const { return m_checkSpelling; }
     void setCheckSpellingAsYouType(bool check);
     bool checkGrammarAsYouType() const { return m_checkGrammar; }
@@ -71,6 +74,7 @@ private:
     Flavour m_flavour;
     bool m_running = true;
     bool m_visible = false;
+    std::string m_caption;
     bool m_checkSpelling = true;
     bool m_checkGrammar = true;
     bool m_tableGridlines = true;

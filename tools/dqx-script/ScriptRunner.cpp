@@ -1,6 +1,7 @@
 #include "tools/dqx-script/ScriptRunner.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/TextControl.h"
@@ -116,10 +117,11 @@ int ScriptRunner::finish() {
 void ScriptRunner::execute(const ScriptLine& line) {
     using Command = void (ScriptRunner::*)(const std::string&);
     static const std::map<std::string, Command> commands = {
-        {"click", &ScriptRunner::click},   {"set", &ScriptRunner::setText},
-        {"type", &ScriptRunner::typeText}, {"pick", &ScriptRunner::pick},
-        {"tick", &ScriptRunner::tick},     {"answer", &ScriptRunner::answer},
-        {"expect", &ScriptRunner::expect}, {"programs", &ScriptRunner::programs},
+        {"click", &ScriptRunner::click},       {"set", &ScriptRunner::setText},
+        {"type", &ScriptRunner::typeText},     {"pick", &ScriptRunner::pick},
+        {"tick", &ScriptRunner::tick},         {"answer", &ScriptRunner::answer},
+        {"choose", &ScriptRunner::choose},     {"expect", &ScriptRunner::expect},
+        {"programs", &ScriptRunner::programs},
     };
     m_lineNumber = line.number;
     if (line.verb == "close" && line.rest.empty()) {
@@ -179,6 +181,23 @@ void ScriptRunner::click(const std::string& rest) {
         app().deliver([control] { control->userClick(); });
 }
 
+template <class T> T* ScriptRunner::findAs(const std::string& name, const char* kind) {
+    ui::Component* component = find(name);
+    auto* found = dynamic_cast<T*>(component);
+    if (component && !found)
+        fail(name + " is not " + kind);
+    return found;
+}
+
+void ScriptRunner::choose(const std::string& rest) {
+    const std::string name = splitWord(rest).first;
+    auto* radio = findAs<ui::RadioButton>(name, "a radio button");
+    if (radio && !radio->usable())
+        fail(name + " is disabled");
+    else if (radio)
+        app().deliver([radio] { radio->userClick(); });
+}
+
 ui::TextControl* ScriptRunner::usableTextControl(const std::string& name) {
     ui::Control* control = usableControl(name);
     auto* text = dynamic_cast<ui::TextControl*>(control);
@@ -236,16 +255,10 @@ void ScriptRunner::pick(const std::string& rest) {
 
 void ScriptRunner::tick(const std::string& rest) {
     const std::string name = splitWord(rest).first;
-    ui::Component* component = find(name);
-    auto* timer = dynamic_cast<ui::Timer*>(component);
-    if (!timer) {
-        if (component)
-            fail(name + " is not a timer");
-        return;
-    }
-    if (!timer->enabled())
+    auto* timer = findAs<ui::Timer>(name, "a timer");
+    if (timer && !timer->enabled())
         fail(name + " is disabled");
-    else
+    else if (timer)
         app().deliver([timer] { timer->tick(); });
 }
 

@@ -10,6 +10,9 @@
 //
 // "programs none" makes every later start fail, as on a desktop without any program to open documents
 // and pages; "programs all" (the default) lets every start succeed.
+//
+// "choose NAME" clicks a radio button as "click" does, but also one that its window keeps hidden: the
+// chooser's hidden choices, which no user sees, are reached this way.
 
 #include "platform/ui/HeadlessBackend.h"
 #include "tools/dqx-script/ScriptLine.h"
@@ -56,11 +59,14 @@ private:
     // The named component of the topmost form, or the form itself by its class name; null after a
     // reported failure.
     ui::Component* find(const std::string& name);
+    // find(), as a component of that type; reports a component of another type ("a timer").
+    template <class T> T* findAs(const std::string& name, const char* kind);
     // The control, if a user could act on it now; reports why not otherwise.
     ui::Control* usableControl(const std::string& name);
     ui::TextControl* usableTextControl(const std::string& name);
 
     void click(const std::string& rest);
+    void choose(const std::string& rest);
     void setText(const std::string& rest);
     void typeText(const std::string& rest);
     void pick(const std::string& rest);

@@ -1,9 +1,11 @@
 // dqx-script: runs the composer's start-up on the headless backend, then a UI script against its forms.
 //
-//     dqx-script [--today YYYY-MM-DD] SCRIPT
+//     dqx-script [--today YYYY-MM-DD] [--install-folder DIR] SCRIPT
 //
-// XDG_DATA_HOME chooses the data folder as it does for dqx. The exit code is 0 when the script ran to
-// its end with every expectation met, 1 otherwise.
+// XDG_DATA_HOME chooses the data folder as it does for dqx; --install-folder puts the installation
+// folder (help pages, the older form's settings file and templates) in DIR instead of where the build
+// installs it. The exit code is 0 when the script ran to its end with every expectation met, 1 otherwise.
+#include "composer/core/ProcessPaths.h"
 #include "composer/forms/DocumentFormCatalog.h"
 #include "composer/windows/Startup.h"
 #include "platform/clock/SystemClock.h"
@@ -24,6 +26,7 @@ namespace {
 
 struct Arguments {
     std::optional<sysclock::Date> today;
+    std::string installFolder;
     std::string script;
 };
 
@@ -37,6 +40,8 @@ std::optional<Arguments> parseArguments(int argc, char** argv) {
                 std::cerr << "dqx-script: not a date: " << argv[i] << " (YYYY-MM-DD)\n";
                 return std::nullopt;
             }
+        } else if (argument == "--install-folder" && i + 1 < argc) {
+            arguments.installFolder = argv[++i];
         } else if (arguments.script.empty() && !argument.starts_with("--")) {
             arguments.script = argument;
         } else {
@@ -53,7 +58,7 @@ std::optional<Arguments> parseArguments(int argc, char** argv) {
 int main(int argc, char** argv) {
     const auto arguments = parseArguments(argc, argv);
     if (!arguments) {
-        std::cerr << "usage: dqx-script [--today YYYY-MM-DD] SCRIPT\n";
+        std::cerr << "usage: dqx-script [--today YYYY-MM-DD] [--install-folder DIR] SCRIPT\n";
         return 1;
     }
     std::string script;
@@ -69,6 +74,8 @@ int main(int argc, char** argv) {
     }
     if (arguments->today)
         sysclock::fixToday(*arguments->today);
+    if (!arguments->installFolder.empty())
+        composer::paths().InstallFolder = arguments->installFolder;
 
     auto backend = std::make_unique<ui::HeadlessBackend>();
     ui::HeadlessBackend& headless = *backend;

@@ -12,7 +12,8 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 scripts=$top/tests/scripts
 
-# One line per kind: the kind, the script folder, the script, its data folder, the date it runs on.
+# One line per kind: the kind, the script folder, the script, its data folder, the date it runs on, and
+# for a kind that reads the installation folder, the folder of the script's installation files.
 examples() {
     cat <<'TABLE'
 administrative     downgoing  word_administrative.script         administrative           2026-12-09
@@ -65,6 +66,9 @@ order              letters    order_word_administrative.script   word_administra
 order-party        letters    order_word_party.script            word_party               2026-01-05
 order-wps          letters    order_wps.script                   wps                      2026-11-20
 order-wps-party    letters    order_wps_party.script             wps_party                2026-03-15
+older              older      branch.script                      administrative           2026-12-09 install_word
+older-party        older      party.script                       party_wps                2026-01-05 install_odd
+older-union        older      union.script                       administrative           2026-03-15 install_missing
 TABLE
 }
 
@@ -90,7 +94,7 @@ if [ -z "$kind" ]; then
     exit 2
 fi
 runs=""
-read -r _ folder script data today < <(examples | awk -v k="$kind" '$1 == k') || true
+read -r _ folder script data today install < <(examples | awk -v k="$kind" '$1 == k') || true
 if [ -z "${folder:-}" ]; then
     read -r _ script data today runs < <(section_examples | awk -v k="$kind" '$1 == k') || true
     if [ -n "${script:-}" ]; then
@@ -115,7 +119,19 @@ for seed in "$scripts/$folder/$data"/*.utf8; do
     iconv -f UTF-8 -t GB18030 -o "$home/dqx/$(basename "${seed%.utf8}")" "$seed"
 done
 
-XDG_DATA_HOME=$home "$build/tools/dqx-script/dqx-script" --today "$today" "$scripts/$folder/$script" |
+options=(--today "$today")
+if [ -n "${install:-}" ]; then
+    mkdir -p "$home/install"
+    cp "$build/templates/built/install/"*.dot "$home/install/"
+    cp -r "$scripts/$folder/$install/." "$home/install/"
+    for seed in "$home/install"/*.utf8; do
+        [ -e "$seed" ] || continue
+        iconv -f UTF-8 -t GB18030 -o "${seed%.utf8}" "$seed"
+        rm "$seed"
+    done
+    options+=(--install-folder "$home/install")
+fi
+XDG_DATA_HOME=$home "$build/tools/dqx-script/dqx-script" "${options[@]}" "$scripts/$folder/$script" |
     sed -n 's/^document: //p' > "$home/documents"
 if [ -r "$build/fontconfig/fonts.conf" ]; then
     export FONTCONFIG_FILE=$build/fontconfig/fonts.conf

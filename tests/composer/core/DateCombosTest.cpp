@@ -20,4 +20,11 @@ TEST(DateCombos, ChineseAndArabicItemsThroughNextYear) {
     EXPECT_EQ(dayComboItems(Numerals::Arabic).size(), 31u);
     EXPECT_EQ(dayComboItems(Numerals::Arabic).back(), "31日");
     EXPECT_EQ(dayComboItems()[20], "二十一日");
+
+    // A form whose list starts earlier.
+    std::vector<std::string> older = yearComboItems(2026, Numerals::Chinese, 2003);
+    EXPECT_EQ(older.size(), 25u);
+    EXPECT_EQ(older.front(), "二○○三年");
+    EXPECT_EQ(older[2010 - 2003], "二○一○年");
+    EXPECT_EQ(older.back(), "二○二七年");
 }

@@ -3,6 +3,7 @@
 
 #include "composer/output/DocumentEditor.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,13 @@ public:
         ++m_shapes;
         add("line");
     }
+    void addLineAt(int p, double x1, double y1, double x2, double y2) override {
+        ++m_shapes;
+        add("line at " + n(p) + " " + points(x1) + "," + points(y1) + "-" + points(x2) + "," + points(y2));
+    }
+    void insertAfterCell(int t, int r, int c, const std::string& text) override {
+        add("cell " + cell(t, r, c) + " after " + shown(text));
+    }
     void setCellText(int t, int r, int c, const std::string& text) override {
         add("cell " + cell(t, r, c) + " text " + shown(text));
     }
@@ -72,6 +80,12 @@ public:
 private:
     static std::string n(int value) { return std::to_string(value); }
     static std::string cell(int t, int r, int c) { return n(t) + "," + n(r) + "," + n(c); }
+    // Points to one decimal place.
+    static std::string points(double value) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.1f", value);
+        return text;
+    }
     // CR shown as "|" so that expectations stay on one line.
     static std::string shown(std::string text) {
         for (char& c : text) {

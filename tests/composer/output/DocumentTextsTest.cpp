@@ -69,6 +69,24 @@ TEST(IssueLine, LongNamesAreCutWithoutSplittingACharacter) {
     EXPECT_EQ(huge.text.size(), 46u);
 }
 
+// The older up-going form's line: 32 bytes for every name and style, never condensed, a long name cut
+// without splitting a character.
+TEST(IssueLine, FixedWidthOf32Bytes) {
+    std::string name36 = "某某集团有限责任公司某某分公司办公室";
+    for (DocumentStyle style : {DocumentStyle::Administrative, DocumentStyle::Party}) {
+        IssueLine line = FormatIssueLine(name36, style, "D", IssueLineWidth::Fixed32);
+        EXPECT_EQ(line.text, "某某集团有限责任公司某某分公司办D");
+        EXPECT_EQ(line.nameBytes, 36u);
+        EXPECT_FALSE(line.condensed);
+        EXPECT_EQ(FormatIssueLine("印发机关", style, "D", IssueLineWidth::Fixed32).text,
+                  "印发机关" + std::string(24, ' ') + "D");
+    }
+    IssueLine odd = FormatIssueLine("A市某某集团有限责任公司党委办公室", DocumentStyle::Party, "D",
+                                    IssueLineWidth::Fixed32);
+    EXPECT_EQ(text::gbkLength(odd.text), 32u) << "31 bytes of the name and the date";
+    EXPECT_EQ(odd.text, "A市某某集团有限责任公司党委办公D");
+}
+
 TEST(IssueDateText, KeepsTheSameWidth) {
     EXPECT_EQ(IssueDateText(2026, 1, 5), "  2026年1月5日印发");
     EXPECT_EQ(IssueDateText(2026, 1, 15), " 2026年1月15日印发");
@@ -122,6 +140,19 @@ TEST(AttachmentBlock, NoneOneAndSeveral) {
     EXPECT_EQ(single->insertions, (std::vector<std::string>{"\r    附件：通知.doc\r"}));
     EXPECT_EQ(attachmentBlock({"1．甲", "2．乙", "3．丙"}, AttachmentListLead::BlankLineAlways)->insertions,
               three->insertions);
+}
+
+TEST(AttachmentBlock, TwoFieldsNumberBothOrTakeTheFirstAlone) {
+    EXPECT_EQ(attachmentPair("", ""), std::vector<std::string>{});
+    EXPECT_EQ(attachmentPair("", "名单"), std::vector<std::string>{})
+        << "a second one alone counts for nothing";
+    EXPECT_EQ(attachmentPair("方案", ""), std::vector<std::string>{"方案"});
+    EXPECT_EQ(attachmentPair("方案", "名单"), (std::vector<std::string>{"1．方案", "2．名单"}));
+    // Whether a blank line stands above the first attachment line, where the rows set its indent.
+    EXPECT_TRUE(attachmentBlock({"方案"}, AttachmentListLead::BlankLineAlways)->blankLineFirst);
+    EXPECT_FALSE(attachmentBlock({"方案"})->blankLineFirst);
+    EXPECT_TRUE(attachmentBlock({"1．方案", "2．名单"})->blankLineFirst);
+    EXPECT_FALSE(attachmentBlock({"1．方案", "2．名单"}, AttachmentListLead::None)->blankLineFirst);
 }
 
 TEST(AttachmentList, NumberingStartsWithTheSecond) {

@@ -4,6 +4,7 @@
 #include "composer/forms/TForm12.h"
 #include "composer/forms/TForm13.h"
 #include "composer/forms/TForm15.h"
+#include "composer/forms/TForm17.h"
 #include "composer/windows/TForm1.h"
 #include "composer/windows/TForm10.h"
 #include "composer/windows/TForm18.h"
@@ -75,6 +76,7 @@ TEST_F(FormLayoutTest, EveryWindowKeepsItsControlsInsideAndApart) {
     checkContainer(ui::createForm<TForm15>(nullptr));
     checkContainer(ui::createForm<TForm13>(nullptr));
     checkContainer(ui::createForm<TForm12>(nullptr));
+    checkContainer(ui::createForm<TForm17>(nullptr));
 }
 
 TEST_F(FormLayoutTest, WindowsHaveTheirSizesAndBorders) {

@@ -4,6 +4,7 @@
 #include "composer/forms/TForm12.h"
 #include "composer/forms/TForm13.h"
 #include "composer/forms/TForm15.h"
+#include "composer/forms/TForm17.h"
 #include "composer/forms/TForm2.h"
 #include "composer/forms/TForm5.h"
 #include "composer/forms/TForm7.h"
@@ -59,6 +60,8 @@ TEST_F(WindowCaptions, NoCaptionIsCutOffOrTouchesItsFrame) {
     EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm7>(&chooser)), Problems{});
     EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm13>(&chooser)), Problems{});
     EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm12>(&chooser)), Problems{});
+    // The older up-going form, on a numbering of its own.
+    EXPECT_EQ(ui::qt::crampedCaptions(ui::createForm<TForm17>(&chooser)), Problems{});
 }
 
 TEST_F(WindowCaptions, TheMarkCaptionsStandOverTheirOwnCombos) {

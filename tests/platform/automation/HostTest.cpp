@@ -35,6 +35,8 @@ TEST(Host, AttachingFindsTheRunningInstanceWhateverTheLetterCase) {
     started.setVisible(true);
     automation::Application attached = automation::GetActiveObject("wps.application");
     EXPECT_TRUE(attached.visible());
+    started.setCaption("Brevaro");
+    EXPECT_EQ(attached.caption(), "Brevaro") << "the caption of the one running instance";
     wordproctest::HandOffRecorder recorder;
     automation::Document first = started.Documents().Add(wordproctest::builtTemplate("dqx0.dqx"));
     automation::Document second =
@@ -78,6 +80,7 @@ TEST(Host, OpenReadsAFileAndQuitEndsTheInstance) {
     EXPECT_EQ(opened.Paragraphs().Item(2).Range().text(), "段2\r");
     reader.Quit();
     EXPECT_THROW(opened.Paragraphs(), automation::Error);
+    EXPECT_THROW(reader.setCaption("Brevaro"), automation::Error);
     EXPECT_THROW(reader.Documents(), automation::Error);
     EXPECT_THROW(automation::GetActiveObject("word.Application"), automation::Error);
     EXPECT_EQ(automation::CreateObject("word.Application").Documents().Count(), 0);

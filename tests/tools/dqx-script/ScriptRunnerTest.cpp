@@ -5,6 +5,7 @@
 #include "platform/shell/DesktopOpener.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Edit.h"
@@ -39,8 +40,10 @@ public:
           ComboBox1(add<ui::ComboBox>("ComboBox1")), ListBox1(add<ui::ListBox>("ListBox1")),
           Button1(add<ui::Button>("Button1")), Button2(add<ui::Button>("Button2")),
           Button3(add<ui::Button>("Button3")), Button4(add<ui::Button>("Button4")),
-          Timer1(add<ui::Timer>("Timer1")) {
+          Timer1(add<ui::Timer>("Timer1")), RadioButton1(add<ui::RadioButton>("RadioButton1")),
+          RadioButton2(add<ui::RadioButton>("RadioButton2")) {
         setCaption("主窗口");
+        RadioButton2.setVisible(false);
         Edit1.OnKeyPress = [](char32_t& key) {
             if (key != 8 && (key < U'0' || key > U'9'))
                 key = 0;
@@ -74,6 +77,8 @@ public:
     ui::Button& Button3;
     ui::Button& Button4;
     ui::Timer& Timer1;
+    ui::RadioButton& RadioButton1;
+    ui::RadioButton& RadioButton2; // hidden
 
 private:
     void Button1Click() {
@@ -178,6 +183,28 @@ TEST(ScriptRunner, UserActionsGoThroughTheControlsRules) {
         "close",
     });
     EXPECT_EQ(outcome.exitCode, 0) << outcome.output;
+}
+
+// A hidden radio button takes no click, but "choose" checks it as a click would; "choose" and "tick"
+// take only their kind of component.
+TEST(ScriptRunner, ChooseReachesHiddenRadioButtons) {
+    const auto outcome = runScript({
+        "click RadioButton1",
+        "click RadioButton2",
+        "choose RadioButton2",
+        "expect RadioButton2 Checked true",
+        "expect RadioButton1 Checked false",
+        "expect RadioButton2 Visible false",
+        "choose Edit1",
+        "tick Edit1",
+        "close",
+    });
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.output, "message: 提示: 启动\n"
+                              "default: message box answered OK\n"
+                              "line 2: RadioButton2 is not visible\n"
+                              "line 7: Edit1 is not a radio button\n"
+                              "line 8: Edit1 is not a timer\n");
 }
 
 TEST(ScriptRunner, FailedLinesAreReportedWithTheirNumberAndTheScriptGoesOn) {
