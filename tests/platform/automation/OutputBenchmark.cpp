@@ -41,6 +41,18 @@ void produceAndSave() {
     doc.Close();
 }
 
+// The engine alone: the same document made into the bytes of a .docx, nothing written to disk.
+void DocumentToDocxBytes(benchmark::State& state) {
+    for (auto _ : state) {
+        automation::Document doc =
+            producedtest::produceFilledDocument("word.Application", setup().templatePath);
+        benchmark::DoNotOptimize(doc.engine()->toBytes());
+        doc.Close();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(DocumentToDocxBytes)->Unit(benchmark::kMillisecond);
+
 void DocumentSavedAsDocx(benchmark::State& state) {
     for (auto _ : state)
         produceAndSave();
