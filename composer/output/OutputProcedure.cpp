@@ -27,16 +27,14 @@ std::string textOf(const ui::TextControl* control) {
     return control ? control->text() : std::string();
 }
 
-// LoadAuthorityProfile with RememberSerial: the profile first, then the serial under the abbreviation.
+// LoadAuthorityProfile with RememberSerial: the profile first, then the serial under the abbreviation,
+// through one settings file object that is let go of before the word processor is touched.
 AuthorityProfile loadProfileAndRememberSerial(const DocumentFields& f) {
-    AuthorityProfile profile;
-    {
-        ini::IniFile settings(paths().IniPath);
-        profile = readAuthorityProfile(settings, currentProfileName(settings, "发文机关标识"),
-                                       ProfileDefaults::outputProcedure());
-    }
+    ini::IniFile settings(paths().IniPath);
+    AuthorityProfile profile = readAuthorityProfile(settings, currentProfileName(settings, "发文机关标识"),
+                                                    ProfileDefaults::outputProcedure());
     if (f.abbreviation && f.serial)
-        RememberSerial(paths().IniPath, SerialSection, f.abbreviation->text(), f.serial->text());
+        RememberSerial(settings, SerialSection, f.abbreviation->text(), f.serial->text());
     return profile;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/wordproc/Error.h"
 #include "platform/wordproc/PackageNames.h"
+#include "platform/wordproc/PageGeometry.h"
 #include "platform/wordproc/ShapeIndex.h"
 #include "platform/wordproc/Xml.h"
 
@@ -53,11 +54,11 @@ const StoryIndex& DocumentModel::story(StoryId story) {
 void DocumentModel::textChanged(StoryId story) {
     m_stories[{static_cast<int>(story.kind), story.key}].current = false;
     // Text that went may have taken shapes with it, in any story.
-    shapesChanged();
+    structureChanged();
 }
 
 void DocumentModel::paragraphsGrew(StoryId story, std::size_t at, int added) {
-    shapesChanged();
+    structureChanged();
     CachedIndex& cached = m_stories[{static_cast<int>(story.kind), story.key}];
     if (!cached.current || at >= cached.index.paragraphs.size()) {
         cached.current = false;
@@ -79,9 +80,16 @@ pugi::xml_node DocumentModel::shapeById(int id) const {
     return found == m_shapesById->end() ? pugi::xml_node() : found->second;
 }
 
-void DocumentModel::shapesChanged() {
+const std::vector<pugi::xml_node>& DocumentModel::sections() const {
+    if (!m_sections)
+        m_sections = sectionsOf(body());
+    return *m_sections;
+}
+
+void DocumentModel::structureChanged() {
     m_shapes.reset();
     m_shapesById.reset();
+    m_sections.reset();
 }
 
 std::string DocumentModel::toBytes(Compression compression) {

@@ -64,8 +64,11 @@ public:
     const std::vector<ShapeEntry>& shapes();
     // The drawing of the main text (wp:anchor or wp:inline) whose wp:docPr has the id, or null.
     pugi::xml_node shapeById(int id) const;
-    // Call after a shape was added: the lists of shapes are made again.
-    void shapesChanged();
+    // The section properties of the main text in order (sectionsOf), kept like the shapes.
+    const std::vector<pugi::xml_node>& sections() const;
+    // Call after a shape or a section break was added: the lists above are made again. Changes of text
+    // call it themselves.
+    void structureChanged();
 
     // The characters a line that PageSetup.CharsLine asked for; the body style's spacing follows it when
     // margins or the body style's size change afterwards.
@@ -81,6 +84,7 @@ private:
     mutable std::optional<StyleSheet> m_styleSheet;
     std::optional<std::vector<ShapeEntry>> m_shapes;
     mutable std::optional<std::unordered_map<int, pugi::xml_node>> m_shapesById;
+    mutable std::optional<std::vector<pugi::xml_node>> m_sections;
     HeaderFooterParts m_headerFooters{m_parts.package, m_parts.mainRelationships, m_parts.contentTypes,
                                       m_parts.main.name, m_source};
     SpanTracker m_tracker;

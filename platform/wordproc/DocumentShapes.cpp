@@ -98,7 +98,7 @@ void setOffset(pugi::xml_node axis, Emu offset) {
 
 // Where the first section's margin stands from the page's edge, on one axis, in EMU.
 Emu marginOffset(const DocumentModel& model, bool vertical) {
-    std::vector<pugi::xml_node> sections = sectionsOf(model.body());
+    std::vector<pugi::xml_node> sections = model.sections();
     pugi::xml_node margins = sections.empty() ? pugi::xml_node() : sections.front().child("w:pgMar");
     long long twips = xml::numberAttribute(margins, vertical ? "w:top" : "w:left", 1440);
     return twips * EmuPerPoint / 20;
@@ -350,7 +350,7 @@ int DocumentShapes::addLine(float x1, float y1, float x2, float y2, const Span* 
     spec.y2 = toEmu(y2);
     declareDrawingNamespaces(m_model.root());
     insertLine(placement.paragraph, {}, spec, id);
-    m_model.shapesChanged();
+    m_model.structureChanged();
     return id;
 }
 
@@ -373,7 +373,7 @@ int DocumentShapes::addTextbox(int orientation, float left, float top, float wid
     spec.textDirection = textDirections[orientation];
     declareDrawingNamespaces(m_model.root());
     insertTextBox(placement.paragraph, {}, spec, id);
-    m_model.shapesChanged();
+    m_model.structureChanged();
     return id;
 }
 

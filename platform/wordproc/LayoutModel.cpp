@@ -76,7 +76,7 @@ class Paginator {
 public:
     Paginator(DocumentModel& model) : m_index(model.story({})), m_styles(model.styleSheet()) {
         int bodyLine = bodyNaturalLine(m_styles);
-        for (pugi::xml_node section : sectionsOf(model.body()))
+        for (pugi::xml_node section : model.sections())
             m_sections.push_back(geometryOf(section, bodyLine));
         if (m_sections.empty())
             throw Error("文档没有节，无法分页。");

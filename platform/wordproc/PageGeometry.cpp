@@ -58,7 +58,7 @@ int textWidthTwips(pugi::xml_node section) {
 void applyCharacterGrid(DocumentModel& model, int charsLine) {
     if (charsLine < 1 || charsLine > 500)
         throw Error("每行字数超出范围。");
-    std::vector<pugi::xml_node> sections = sectionsOf(model.body());
+    std::vector<pugi::xml_node> sections = model.sections();
     if (sections.empty())
         throw Error("文档没有节，无法设置每行字数。");
     BodyCharacter body = bodyCharacter(model);
@@ -78,7 +78,7 @@ void applyCharacterGrid(DocumentModel& model, int charsLine) {
 }
 
 int charactersPerLine(DocumentModel& model) {
-    std::vector<pugi::xml_node> sections = sectionsOf(model.body());
+    std::vector<pugi::xml_node> sections = model.sections();
     if (sections.empty())
         return 0;
     BodyCharacter body = bodyCharacter(model);

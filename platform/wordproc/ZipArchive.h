@@ -10,8 +10,8 @@
 
 namespace wordproc {
 
-// How hard the writer compresses: Fast, for documents saved while a user waits, deflates the larger
-// parts quickly and stores the small ones; Small, for the installed templates, deflates every part hard.
+// How hard the writer compresses: Fast, for documents saved while a user waits, deflates parts of 64 KB
+// and more quickly and stores the others; Small, for the installed templates, deflates every part hard.
 enum class Compression { Fast, Small };
 
 // An entry's bytes as the archive holds them: packed once, they serve every archive that holds the same

@@ -12,8 +12,10 @@ namespace wordproc {
 
 namespace {
 
-// Parts smaller than this are stored uncompressed in documents saved while a user waits.
-constexpr std::size_t FastStoreLimit = 4096;
+// Parts smaller than this are stored uncompressed in documents saved while a user waits: deflating the
+// main part of a filled form (ten to twenty kilobytes) would take longer than all the rest of saving it
+// but the disk, to spare a few kilobytes of a draft.
+constexpr std::size_t FastStoreLimit = 64 * 1024;
 
 // Entry times are 1980-01-01 00:00, the first date that the format can hold, in every time zone.
 constexpr std::uint16_t FixedTime = 0;
