@@ -140,8 +140,11 @@ void CommandBarSet::remove(std::string_view name) {
 }
 
 void CommandBarSet::clear() {
-    while (!m_bars.empty())
-        remove(m_bars.front()->name);
+    while (!m_bars.empty()) {
+        // A copy: removing the bar frees the name that it would otherwise be compared with.
+        const std::string name = m_bars.front()->name;
+        remove(name);
+    }
 }
 
 void CommandBarSet::reset(CommandBar& bar) {
