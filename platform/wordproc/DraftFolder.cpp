@@ -46,27 +46,41 @@ std::string reasonOf(int error) {
     return std::strerror(error);
 }
 
-// The draft's own file, under a temporary name of the process's, removed unless the draft was named.
+// Whether an open file can be linked through /proc/self/fd, which naming a file made without a name takes.
+bool openFilesCanBeLinked() {
+    static const bool usable = ::access("/proc/self/fd", X_OK) == 0;
+    return usable;
+}
+
+// The draft's own file. Where the file system allows, it is made without a name (O_TMPFILE): it then
+// costs the folder one entry, its final one, and nothing is left of it if the program ends first.
+// Elsewhere it has a temporary name of the process's, removed unless the draft was named.
 class UnnamedDraft {
 public:
     explicit UnnamedDraft(const std::string& folder) {
+        // Made as any new file of the user's: the kernel applies the umask to 0666.
+        m_fd = openFilesCanBeLinked() ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666) : -1;
+        if (m_fd >= 0) {
+            m_linkFrom = "/proc/self/fd/" + std::to_string(m_fd);
+            return;
+        }
         static std::atomic<unsigned> counter = 0;
         for (;;) {
-            m_path =
+            m_temporary =
                 folder + "/.文档-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
-            // Made as any new file of the user's: the kernel applies the umask to 0666.
-            m_fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (m_fd >= 0)
+            m_fd = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (m_fd >= 0) {
+                m_linkFrom = m_temporary;
                 return;
+            }
             if (errno != EEXIST && errno != EINTR) // a name left by an ended process: take the next
                 throw Error("无法在“" + folder + "”中保存文档：" + reasonOf(errno) + "。");
         }
     }
     ~UnnamedDraft() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        if (!m_path.empty())
-            ::unlink(m_path.c_str());
+        ::close(m_fd);
+        if (!m_temporary.empty())
+            ::unlink(m_temporary.c_str());
     }
     UnnamedDraft(const UnnamedDraft&) = delete;
     UnnamedDraft& operator=(const UnnamedDraft&) = delete;
@@ -81,31 +95,34 @@ public:
                 throw Error("无法保存文档：" + reasonOf(errno) + "。");
             bytes.remove_prefix(static_cast<std::size_t>(written));
         }
-        observe(DraftStep::Written, m_path);
-        if (::fsync(m_fd) != 0 || ::close(std::exchange(m_fd, -1)) != 0)
+        observe(DraftStep::Written, m_linkFrom);
+        if (::fsync(m_fd) != 0)
             throw Error("无法保存文档：" + reasonOf(errno) + "。");
-        observe(DraftStep::Synced, m_path);
+        observe(DraftStep::Synced, m_linkFrom);
     }
 
     // Gives the file the name unless a file of that name exists. False: the name is taken.
     bool nameAs(const std::string& path) {
         observe(DraftStep::Naming, path);
-        if (::link(m_path.c_str(), path.c_str()) == 0)
+        int follow = m_temporary.empty() ? AT_SYMLINK_FOLLOW : 0;
+        if (::linkat(AT_FDCWD, m_linkFrom.c_str(), AT_FDCWD, path.c_str(), follow) == 0)
             return true;
         if (errno == EEXIST)
             return false;
         throw Error("无法保存文档“" + path + "”：" + reasonOf(errno) + "。");
     }
 
-    // Drops the temporary name of a file that has its own now.
+    // Drops the temporary name, if any, of a file that has its own now.
     void dropTemporaryName() {
-        ::unlink(m_path.c_str());
-        m_path.clear();
+        if (!m_temporary.empty())
+            ::unlink(m_temporary.c_str());
+        m_temporary.clear();
     }
 
 private:
-    std::string m_path;
     int m_fd = -1;
+    std::string m_temporary; // the temporary name, or empty
+    std::string m_linkFrom;  // what the file is linked from to name it
 };
 
 // The N of "文档N.docx", or 0 for another name.
