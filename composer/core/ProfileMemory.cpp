@@ -15,6 +15,10 @@ std::optional<std::string> rememberingProfile(const ini::IniFile& settings) {
 
 bool rememberInCurrentProfile(const std::string& iniPath, const char* key, const std::string& value) {
     ini::IniFile settings(iniPath);
+    return rememberInCurrentProfile(settings, key, value);
+}
+
+bool rememberInCurrentProfile(ini::IniFile& settings, const char* key, const std::string& value) {
     std::optional<std::string> profile = rememberingProfile(settings);
     if (!profile)
         return false;

@@ -20,5 +20,7 @@ std::optional<std::string> rememberingProfile(const ini::IniFile& settings);
 // Writes the value under the key of rememberingProfile; the result says whether it was written. Throws
 // ini::Error when the settings file cannot be written.
 bool rememberInCurrentProfile(const std::string& iniPath, const char* key, const std::string& value);
+// The same through a settings file object that the caller has open already.
+bool rememberInCurrentProfile(ini::IniFile& settings, const char* key, const std::string& value);
 
 } // namespace composer

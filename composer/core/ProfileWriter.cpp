@@ -1,6 +1,7 @@
 #include "composer/core/ProfileWriter.h"
 
 #include "composer/core/AuthorityProfile.h"
+#include "composer/core/ProfileNames.h"
 #include "platform/ini/IniFile.h"
 
 namespace composer {
@@ -29,6 +30,18 @@ void writeAuthorityProfile(ini::IniFile& settings, const AuthorityProfile& profi
     settings.writeInteger(section, "jbfx", profile.jbfx);
     settings.writeString(section, "wwww", profile.wwww);
     group.commit();
+}
+
+std::vector<std::string> eraseAuthorityProfile(ini::IniFile& settings, const std::string& section) {
+    ini::IniFile::WriteGroup group(settings);
+    settings.eraseSection(section);
+    std::vector<std::string> names = profileNames(settings);
+    if (names.empty())
+        settings.deleteKey(MainSection, CurrentProfileKey);
+    else if (sameSectionName(section, currentProfileName(settings, "")))
+        settings.writeString(MainSection, CurrentProfileKey, names.back());
+    group.commit();
+    return names;
 }
 
 } // namespace composer

@@ -7,6 +7,12 @@ namespace composer {
 
 void RememberSerial(const std::string& iniPath, const char* section, const std::string& prefix,
                     const std::string& serial) {
+    ini::IniFile settings(iniPath);
+    RememberSerial(settings, section, prefix, serial);
+}
+
+void RememberSerial(ini::IniFile& settings, const char* section, const std::string& prefix,
+                    const std::string& serial) {
     const std::string key = ini::IniFile::lookupName(prefix);
     if (key.empty() || !text::parseInteger(serial))
         return;
@@ -15,7 +21,7 @@ void RememberSerial(const std::string& iniPath, const char* section, const std::
     } catch (const ini::Error&) {
         return;
     }
-    ini::IniFile(iniPath).writeString(section, key, serial);
+    settings.writeString(section, key, serial);
 }
 
 std::string nextSerial(const std::string& iniPath, const char* section, const std::string& prefix) {

@@ -4,6 +4,10 @@
 
 #include <string>
 
+namespace ini {
+class IniFile;
+}
+
 namespace composer {
 
 // RememberSerial: stores the serial under the prefix, as the key that nextSerial looks up: the settings
@@ -12,6 +16,10 @@ namespace composer {
 // every later suggestion), or for a prefix that the settings file cannot hold as a key. Throws
 // ini::Error when the settings file cannot be written.
 void RememberSerial(const std::string& iniPath, const char* section, const std::string& prefix,
+                    const std::string& serial);
+// The same through a settings file object that the caller has open already. A serial that the file
+// holds already is not written again.
+void RememberSerial(ini::IniFile& settings, const char* section, const std::string& prefix,
                     const std::string& serial);
 
 // ShowNextSerial: the stored serial plus one, in decimal ("1" when nothing is stored). Throws

@@ -33,27 +33,27 @@ std::string textOf(const ui::TextControl* control) {
 
 // What the form keeps in the settings file: the serials under their prefixes, and its values in the
 // current profile.
-void rememberFormValues(const DocumentFields& f, const OutputSteps& steps) {
+void rememberFormValues(ini::IniFile& settings, const DocumentFields& f, const OutputSteps& steps) {
     if (steps.rememberSerial && f.abbreviation && f.serial)
-        RememberSerial(paths().IniPath, SerialSection, f.abbreviation->text(), f.serial->text());
+        RememberSerial(settings, SerialSection, f.abbreviation->text(), f.serial->text());
     const ui::Edit* partSerial = f.partSerial ? f.partSerial : f.serial;
     if (steps.rememberSerial && f.leftPart && partSerial)
-        RememberSerial(paths().IniPath, LeftSerialSection, f.leftPart->text(), partSerial->text());
+        RememberSerial(settings, LeftSerialSection, f.leftPart->text(), partSerial->text());
     if (f.hideMasthead)
-        rememberInCurrentProfile(paths().IniPath, "ycqt", f.hideMasthead->checked() ? "1" : "0");
+        rememberInCurrentProfile(settings, "ycqt", f.hideMasthead->checked() ? "1" : "0");
     if (f.sendingDepartment)
-        rememberInCurrentProfile(paths().IniPath, "jybm", f.sendingDepartment->text());
+        rememberInCurrentProfile(settings, "jybm", f.sendingDepartment->text());
     if (f.draftingUnit)
-        rememberInCurrentProfile(paths().IniPath, "ygdw", f.draftingUnit->text());
+        rememberInCurrentProfile(settings, "ygdw", f.draftingUnit->text());
 }
 
-// LoadAuthorityProfile, after the form's values are remembered. The installation's settings file is
-// only read.
+// LoadAuthorityProfile, after the form's values are remembered, through one settings file object that is
+// let go of before the word processor is touched. The installation's settings file is only read.
 AuthorityProfile loadProfileAndRemember(const DocumentFields& f, const OutputSteps& steps) {
     if (steps.source == FormSource::InstallFolder)
         return readInstallationProfile();
-    rememberFormValues(f, steps);
     ini::IniFile settings(paths().IniPath);
+    rememberFormValues(settings, f, steps);
     return readAuthorityProfile(settings, currentProfileName(settings, steps.profileFallback),
                                 steps.profileDefaults);
 }

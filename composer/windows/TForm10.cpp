@@ -154,17 +154,19 @@ void TForm10::FormCreate() {
     const std::vector<std::string> fonts = fontChoices(ui::screenFonts());
     for (ui::ComboBox* combo : {&ComboBox1, &ComboBox2, &ComboBox3})
         combo->setItems(fonts);
-    fillProfileList();
-    const std::string current = currentProfileName(settingsFile(), NoProfileYet);
+    // One reading of the file serves the list, the current name and its profile.
+    const ini::IniFile settings = settingsFile();
+    ComboBox8.setItems(profileNames(settings));
+    const std::string current = currentProfileName(settings, NoProfileYet);
     if (current != NoProfileYet)
         showProfileName(current);
-    loadProfile(current, ProfileDefaults::settingsWindow());
+    loadProfile(settings, current, ProfileDefaults::settingsWindow());
 }
 
 void TForm10::ComboBox8Click() {
     if (ComboBox8.text().empty())
         return;
-    loadProfile(ComboBox8.text(), ProfileDefaults::settingsWindowPicked());
+    loadProfile(settingsFile(), ComboBox8.text(), ProfileDefaults::settingsWindowPicked());
     if (Edit5.text() == "0")
         SuggestScalePercent();
 }
@@ -224,25 +226,18 @@ void TForm10::Button7Click() {
     if (ui::messageBox("您确认要删除【" + erased + "】的配置吗？", "确认删除", ui::MessageButtons::YesNo,
                        ui::MessageIcon::Warning, this) != ui::mrYes)
         return;
+    // The file changes in one rewrite, and the window follows only when it has.
     writeSettings([&] {
         ini::IniFile settings = settingsFile();
-        settings.eraseSection(erased);
-        fillProfileList();
+        ComboBox8.setItems(eraseAuthorityProfile(settings, erased));
         if (ComboBox8.itemCount() == 0) {
-            settings.deleteKey(MainSection, CurrentProfileKey);
             ComboBox8.setText({});
             Edit1.setText({});
             return;
         }
-        std::string current = currentProfileName(settings, "");
-        // The file finds sections whatever their letter case, so a current name that differs from
-        // the erased section only so named it too.
-        if (sameSectionName(erased, current)) {
-            current = ComboBox8.items().back();
-            settings.writeString(MainSection, CurrentProfileKey, current);
-        }
+        const std::string current = currentProfileName(settings, "");
         showProfileName(current);
-        loadProfile(current, ProfileDefaults::settingsWindow());
+        loadProfile(settings, current, ProfileDefaults::settingsWindow());
     });
 }
 
@@ -263,17 +258,14 @@ bool TForm10::writeSettings(const std::function<void()>& change) {
     }
 }
 
-void TForm10::fillProfileList() {
-    ComboBox8.setItems(profileNames(settingsFile()));
-}
-
 void TForm10::showProfileName(const std::string& name) {
     // A reserved section is no profile: writing the controls into it would spoil it.
     ComboBox8.setText(isReservedSection(name) ? std::string() : name);
 }
 
-void TForm10::loadProfile(const std::string& name, const ProfileDefaults& defaults) {
-    showProfile(readAuthorityProfile(settingsFile(), name, defaults));
+void TForm10::loadProfile(const ini::IniFile& settings, const std::string& name,
+                          const ProfileDefaults& defaults) {
+    showProfile(readAuthorityProfile(settings, name, defaults));
 }
 
 void TForm10::SuggestScalePercent() {

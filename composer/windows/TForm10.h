@@ -13,6 +13,10 @@
 #include <functional>
 #include <string>
 
+namespace ini {
+class IniFile;
+}
+
 namespace composer {
 
 struct AuthorityProfile;
@@ -71,10 +75,9 @@ private:
     void Button2Click();
     void Button7Click();
 
-    void fillProfileList();
     // Shows a profile name as ComboBox8's text; its list stays the file's sections.
     void showProfileName(const std::string& name);
-    void loadProfile(const std::string& name, const ProfileDefaults& defaults);
+    void loadProfile(const ini::IniFile& settings, const std::string& name, const ProfileDefaults& defaults);
     void showProfile(const AuthorityProfile& profile);
     AuthorityProfile profileFromControls() const;
     void setStandardDefaults();

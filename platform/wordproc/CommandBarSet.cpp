@@ -141,7 +141,7 @@ void CommandBarSet::remove(std::string_view name) {
 
 void CommandBarSet::clear() {
     while (!m_bars.empty()) {
-        // A copy: the bar and its name may go with the removal.
+        // A copy: removing the bar frees the name that it would otherwise be compared with.
         const std::string name = m_bars.front()->name;
         remove(name);
     }

@@ -12,19 +12,24 @@
 #include "platform/wordproc/DocumentText.h"
 #include "platform/wordproc/Error.h"
 #include "platform/wordproc/HandOff.h"
+#include "platform/wordproc/TemplateCache.h"
 #include "platform/wordproc/Xml.h"
 
 namespace wordproc {
 
 std::shared_ptr<Document> Document::load(const std::string& path, DocumentKind kind, Flavour flavour) {
-    auto model = std::make_unique<DocumentModel>(Package::readFile(path), cannotOpen(path), flavour);
+    // A template serves many new documents; a file opened is read as it stands.
+    ParsedPackage parts = kind == DocumentKind::New
+                              ? parsedTemplate(path)
+                              : ParsedPackage::parse(Package::readFile(path), cannotOpen(path));
+    auto model = std::make_unique<DocumentModel>(std::move(parts), cannotOpen(path), flavour);
     return std::shared_ptr<Document>(new Document(std::move(model), kind));
 }
 
 std::shared_ptr<Document> Document::fromBytes(std::string_view bytes, const std::string& name,
                                               DocumentKind kind, Flavour flavour) {
-    auto model = std::make_unique<DocumentModel>(Package::fromBytes(bytes, cannotOpen(name)),
-                                                 cannotOpen(name), flavour);
+    ParsedPackage parts = ParsedPackage::parse(Package::fromBytes(bytes, cannotOpen(name)), cannotOpen(name));
+    auto model = std::make_unique<DocumentModel>(std::move(parts), cannotOpen(name), flavour);
     return std::shared_ptr<Document>(new Document(std::move(model), kind));
 }
 

@@ -60,7 +60,7 @@ void setDifferentFirstPage(pugi::xml_node section) {
 
 // The paragraph style of headers or footers, and the width of one of its characters.
 PageNumberStyle numberStyle(const DocumentModel& model, HeaderFooterKind kind, int alignment) {
-    StyleSheet styles(model.stylesRoot());
+    const StyleSheet& styles = model.styleSheet();
     pugi::xml_node style = styles.byName(kind == HeaderFooterKind::Header ? "header" : "footer");
     CharFormat format = resolveCharFormat([&](const PropertyKey& key) {
         return style ? styles.styleProperty(style, "w:rPr", key) : pugi::xml_node();

@@ -102,11 +102,11 @@ void applyToSection(pugi::xml_node section, const PageFormat& format) {
 } // namespace
 
 int DocumentLayout::sectionCount() const {
-    return static_cast<int>(sectionsOf(m_model.body()).size());
+    return static_cast<int>(m_model.sections().size());
 }
 
 void DocumentLayout::apply(int first, int last, const PageFormat& format) {
-    std::vector<pugi::xml_node> sections = sectionsOf(m_model.body());
+    std::vector<pugi::xml_node> sections = m_model.sections();
     if (first < 1 || last < first || last > static_cast<int>(sections.size()))
         throw Error("所要求的节不存在。");
     for (int i = first; i <= last; ++i)
@@ -125,7 +125,7 @@ void DocumentLayout::apply(int first, int last, const PageFormat& format) {
 }
 
 PageFormat DocumentLayout::pageFormat(int section) const {
-    std::vector<pugi::xml_node> sections = sectionsOf(m_model.body());
+    std::vector<pugi::xml_node> sections = m_model.sections();
     if (section < 1 || section > static_cast<int>(sections.size()))
         throw Error("所要求的节不存在。");
     pugi::xml_node node = sections[static_cast<std::size_t>(section - 1)];

@@ -34,16 +34,18 @@ void startAfterBreak(pugi::xml_node section, int start) {
     applySectionOptions(section, format);
 }
 
-pugi::xml_node finalSection(pugi::xml_node body) {
-    if (pugi::xml_node last = body.child("w:sectPr"))
+pugi::xml_node finalSection(DocumentModel& model) {
+    if (pugi::xml_node last = model.body().child("w:sectPr"))
         return last;
-    return body.append_child("w:sectPr");
+    pugi::xml_node last = model.body().append_child("w:sectPr");
+    model.structureChanged();
+    return last;
 }
 
 } // namespace
 
 int DocumentSections::count() const {
-    return static_cast<int>(sectionsOf(m_model.body()).size());
+    return static_cast<int>(m_model.sections().size());
 }
 
 int DocumentSections::sectionAt(int position) const {
@@ -72,7 +74,7 @@ Span DocumentSections::span(int section) const {
 }
 
 pugi::xml_node DocumentSections::properties(int section) const {
-    std::vector<pugi::xml_node> sections = sectionsOf(m_model.body());
+    std::vector<pugi::xml_node> sections = m_model.sections();
     if (section < 1 || section > static_cast<int>(sections.size()))
         throw Error("所要求的节不存在。");
     return sections[static_cast<std::size_t>(section - 1)];
@@ -84,7 +86,7 @@ int DocumentSections::insertBreak(int position, int start, Bias bias) {
     const ParagraphEntry& entry = m_model.story({}).holding(position);
     if (inTableCell(entry.node))
         throw Error("不能在表格中插入分节符。");
-    finalSection(m_model.body());
+    finalSection(m_model);
     pugi::xml_node section = properties(sectionAt(position));
     pugi::xml_document scratch;
     pugi::xml_node format = scratch.append_copy(formatAtPosition(m_model, {}, position, false));
@@ -96,6 +98,7 @@ int DocumentSections::insertBreak(int position, int start, Bias bias) {
     pugi::xml_node slot = xml::ensureChild(properties, "w:sectPr", xml::paragraphPropertyOrder);
     properties.insert_copy_before(section, slot);
     properties.remove_child(slot);
+    m_model.structureChanged();
     startAfterBreak(section, start);
     return position + length;
 }

@@ -35,8 +35,19 @@ int frameNumber(std::string_view frame, const char* const (&frames)[8]) {
     return 0;
 }
 
+// The queries of more than one step, compiled once.
+pugi::xml_node lineReference(pugi::xml_node anchor) {
+    static const pugi::xpath_query query(".//wps:style/a:lnRef");
+    return anchor.select_node(query).node();
+}
+
+pugi::xml_node drawingExtent(pugi::xml_node anchor) {
+    static const pugi::xpath_query query(".//a:xfrm/a:ext");
+    return anchor.select_node(query).node();
+}
+
 pugi::xml_node shapeProperties(pugi::xml_node anchor) {
-    return anchor.select_node(".//wps:spPr | .//pic:spPr").node();
+    return xml::firstDescendant(anchor, {"wps:spPr", "pic:spPr"});
 }
 
 // The fill element of a shape's properties or of its outline (null when neither says).
@@ -128,7 +139,7 @@ void setOffset(pugi::xml_node axis, Emu offset) {
 
 // Where the first section's margin stands from the page's edge, on one axis, in EMU.
 Emu marginOffset(const DocumentModel& model, bool vertical) {
-    std::vector<pugi::xml_node> sections = sectionsOf(model.body());
+    std::vector<pugi::xml_node> sections = model.sections();
     pugi::xml_node margins = sections.empty() ? pugi::xml_node() : sections.front().child("w:pgMar");
     long long twips = xml::numberAttribute(margins, vertical ? "w:top" : "w:left", 1440);
     return twips * EmuPerPoint / 20;
@@ -161,14 +172,14 @@ namespace {
 
 // The properties of a text box's text. Throws Error for a shape without text.
 pugi::xml_node textBody(pugi::xml_node anchor) {
-    pugi::xml_node body = anchor.select_node(".//wps:bodyPr").node();
-    if (!body || !anchor.select_node(".//w:txbxContent"))
+    pugi::xml_node body = xml::firstDescendant(anchor, {"wps:bodyPr"});
+    if (!body || !xml::firstDescendant(anchor, {"w:txbxContent"}))
         throw Error("这个形状没有文本框。");
     return body;
 }
 
 pugi::xml_node anchorOf(const DocumentModel& model, int id) {
-    pugi::xml_node anchor = findShapeById(model.body(), id);
+    pugi::xml_node anchor = model.shapeById(id);
     if (!anchor || std::string_view(anchor.name()) != "wp:anchor")
         throw Error("这个形状已经不在文档里了。");
     return anchor;
@@ -191,7 +202,7 @@ Placement placementFor(DocumentModel& model, const Span* anchor) {
         const Span& selection = model.selection();
         int position = selection.story.kind == StoryKind::Main ? selection.start : 0;
         if (selection.story.kind == StoryKind::TextFrame)
-            position = std::max(0, anchorPosition(main, findShapeById(model.body(), selection.story.key)));
+            position = std::max(0, anchorPosition(main, model.shapeById(selection.story.key)));
         if (model.flavour() == Flavour::Wps) {
             DocumentSections sections(model);
             position = std::max(0, sections.span(sections.sectionAt(position)).end - 1);
@@ -203,19 +214,14 @@ Placement placementFor(DocumentModel& model, const Span* anchor) {
     return {main.paragraphs[main.find(anchor->start)].node, "column", "paragraph"};
 }
 
-// Word counts shapes by their anchors, WPS as they are drawn (ShapeOrder).
-ShapeOrder orderOf(const DocumentModel& model) {
-    return model.flavour() == Flavour::Wps ? ShapeOrder::Stacking : ShapeOrder::Anchors;
-}
-
 } // namespace
 
 int DocumentShapes::count() const {
-    return static_cast<int>(listShapes(m_model.story({})).size());
+    return static_cast<int>(m_model.shapes().size());
 }
 
 int DocumentShapes::idAt(int index) const {
-    std::vector<ShapeEntry> shapes = listShapes(m_model.story({}), orderOf(m_model));
+    const std::vector<ShapeEntry>& shapes = m_model.shapes();
     if (index < 1 || index > static_cast<int>(shapes.size()))
         throw Error("所要求的形状不存在：第 " + std::to_string(index) + " 个（共 " +
                     std::to_string(shapes.size()) + " 个）。");
@@ -231,7 +237,7 @@ void DocumentShapes::setName(int id, std::string_view name) {
 }
 
 StoryId DocumentShapes::textFrame(int id) const {
-    if (!anchorOf(m_model, id).select_node(".//w:txbxContent"))
+    if (!xml::firstDescendant(anchorOf(m_model, id), {"w:txbxContent"}))
         throw Error("这个形状没有文本框。");
     return {StoryKind::TextFrame, id};
 }
@@ -243,8 +249,7 @@ bool DocumentShapes::visible(int id, ShapePart part) const {
     if (fill)
         return std::string_view(fill.name()) != "a:noFill";
     // Without an outline of its own a shape draws the one its style refers to, if any.
-    return part == ShapePart::Line &&
-           xml::numberAttribute(anchor.select_node(".//wps:style/a:lnRef").node(), "idx", 0) > 0;
+    return part == ShapePart::Line && xml::numberAttribute(lineReference(anchor), "idx", 0) > 0;
 }
 
 void DocumentShapes::setVisible(int id, ShapePart part, bool visible) {
@@ -309,8 +314,9 @@ std::vector<int> DocumentShapes::anchoredIn(const Span& span) const {
     std::vector<int> found;
     if (span.story.kind != StoryKind::Main)
         return found;
+    const std::vector<ShapeEntry>& shapes = m_model.shapes();
     const StoryIndex& main = m_model.story({});
-    for (const ShapeEntry& shape : listShapes(main, orderOf(m_model))) {
+    for (const ShapeEntry& shape : shapes) {
         int position = wordproc::anchorPosition(main, shape.anchor);
         if (position >= span.start && position < span.end)
             found.push_back(shape.id);
@@ -372,7 +378,7 @@ void DocumentShapes::setBox(int id, const ShapeBox& box) {
     pugi::xml_node anchor = anchorOf(m_model, id);
     setOffset(anchor.child("wp:positionH"), toEmu(box.left));
     setOffset(anchor.child("wp:positionV"), toEmu(box.top));
-    for (pugi::xml_node extent : {anchor.child("wp:extent"), anchor.select_node(".//a:xfrm/a:ext").node()}) {
+    for (pugi::xml_node extent : {anchor.child("wp:extent"), drawingExtent(anchor)}) {
         xml::setAttribute(extent, "cx", toEmu(box.width));
         xml::setAttribute(extent, "cy", toEmu(box.height));
     }
@@ -392,6 +398,7 @@ int DocumentShapes::addLine(float x1, float y1, float x2, float y2, const Span* 
     declareDrawingNamespaces(m_model.root());
     insertLine(placement.paragraph, {}, spec, id);
     stackOnTop(m_model.root(), findShapeById(m_model.root(), id));
+    m_model.structureChanged();
     return id;
 }
 
@@ -415,6 +422,7 @@ int DocumentShapes::addTextbox(int orientation, float left, float top, float wid
     declareDrawingNamespaces(m_model.root());
     insertTextBox(placement.paragraph, {}, spec, id);
     stackOnTop(m_model.root(), findShapeById(m_model.root(), id));
+    m_model.structureChanged();
     return id;
 }
 

@@ -15,7 +15,7 @@ namespace wordproc {
 namespace {
 
 pugi::xml_node styleNode(const DocumentModel& model, const std::string& styleId) {
-    pugi::xml_node style = StyleSheet(model.stylesRoot()).byId(styleId);
+    pugi::xml_node style = model.styleSheet().byId(styleId);
     if (!style)
         throw Error("样式“" + styleId + "”已不在文档里。");
     return style;
@@ -24,7 +24,7 @@ pugi::xml_node styleNode(const DocumentModel& model, const std::string& styleId)
 } // namespace
 
 std::string DocumentStyles::find(std::string_view name) const {
-    pugi::xml_node style = StyleSheet(m_model.stylesRoot()).byName(name);
+    pugi::xml_node style = m_model.styleSheet().byName(name);
     if (!style)
         throw Error("文档中没有名为“" + std::string(name) + "”的样式。");
     return style.attribute("w:styleId").value();
@@ -39,7 +39,7 @@ void DocumentStyles::applyCharFormat(const std::string& styleId, const CharForma
 
 CharFormat DocumentStyles::charFormat(const std::string& styleId) const {
     pugi::xml_node style = styleNode(m_model, styleId);
-    StyleSheet styles(m_model.stylesRoot());
+    const StyleSheet& styles = m_model.styleSheet();
     return resolveCharFormat(
         [&](const PropertyKey& key) { return styles.styleProperty(style, "w:rPr", key); });
 }
@@ -53,7 +53,7 @@ void DocumentStyles::applyParaFormat(const std::string& styleId, const ParaForma
 
 ParaFormat DocumentStyles::paraFormat(const std::string& styleId) const {
     pugi::xml_node style = styleNode(m_model, styleId);
-    StyleSheet styles(m_model.stylesRoot());
+    const StyleSheet& styles = m_model.styleSheet();
     return resolveParaFormat(
         [&](const PropertyKey& key) { return styles.styleProperty(style, "w:pPr", key); });
 }

@@ -161,13 +161,13 @@ CharFormat DocumentText::charFormat(const Span& span) const {
     pugi::xml_node properties = formatAtPosition(m_model, span.story, span.start, true);
     const StoryIndex& index = m_model.story(span.story);
     pugi::xml_node paragraph = index.holding(span.start).node;
-    StyleSheet styles(m_model.stylesRoot());
+    const StyleSheet& styles = m_model.styleSheet();
     return resolveCharFormat(
         [&](const PropertyKey& key) { return styles.runProperty(properties, paragraph, key); });
 }
 
 void DocumentText::applyParaFormat(const Span& span, const ParaFormat& format) {
-    StyleSheet styles(m_model.stylesRoot());
+    const StyleSheet& styles = m_model.styleSheet();
     for (const ParagraphEntry* entry : touched(m_model.story(span.story), span)) {
         pugi::xml_node mark = entry->node.child("w:pPr").child("w:rPr");
         float size = *resolveCharFormat([&](const PropertyKey& key) {
@@ -181,14 +181,14 @@ void DocumentText::applyParaFormat(const Span& span, const ParaFormat& format) {
 ParaFormat DocumentText::paraFormat(const Span& span) const {
     const StoryIndex& index = m_model.story(span.story);
     pugi::xml_node paragraph = index.holding(span.start).node;
-    StyleSheet styles(m_model.stylesRoot());
+    const StyleSheet& styles = m_model.styleSheet();
     return resolveParaFormat(
         [&](const PropertyKey& key) { return styles.paragraphProperty(paragraph, key); });
 }
 
 int DocumentText::paragraphBorder(const Span& span, int border) const {
     pugi::xml_node paragraph = m_model.story(span.story).holding(span.start).node;
-    return paragraphBorderStyle(StyleSheet(m_model.stylesRoot()), paragraph, border);
+    return paragraphBorderStyle(m_model.styleSheet(), paragraph, border);
 }
 
 int DocumentText::paragraphBorderColor(const Span& span, int border) const {
@@ -197,7 +197,7 @@ int DocumentText::paragraphBorderColor(const Span& span, int border) const {
 }
 
 void DocumentText::setParagraphBorder(const Span& span, int border, int lineStyle) {
-    StyleSheet styles(m_model.stylesRoot());
+    const StyleSheet& styles = m_model.styleSheet();
     for (const ParagraphEntry* entry : touched(m_model.story(span.story), span))
         setParagraphBorderStyle(styles, entry->node, border, lineStyle);
 }

@@ -1,8 +1,11 @@
 #pragma once
 // The hand-off of released documents to the desktop. A host keeps a document that its client let go of
-// open for the user; here the document is saved as "文档N.docx" in the drafts folder and opened in the
-// desktop's word processor. Tests switch the opening off and learn the path from the observer; whoever
-// talks to the user learns of documents that no word processor could show.
+// open for the user; here the document is saved as "文档N.docx" in the drafts folder (DraftFolder.h), on
+// the disk before anything else learns of it, and opened in the desktop's word processor. Tests switch the
+// opening off and learn the path from the observer; whoever talks to the user learns of documents that no
+// word processor could show.
+
+#include "platform/wordproc/DraftFolder.h"
 
 #include <functional>
 #include <string>
@@ -27,10 +30,6 @@ void setHandOffOpening(HandOffOpening opening);
 // Called with the path of a saved document that no word processor could be started for. Empty: the
 // failure is written to the standard error stream.
 void setUnopenedObserver(std::function<void(const std::string& path)> observer);
-
-// Saves the bytes as "文档N.docx" with the first N whose file does not exist, creating the folder when
-// missing; the file appears whole or not at all and no file is overwritten. Returns its path. Throws Error.
-std::string saveDraft(const std::string& folder, std::string_view bytes);
 
 // Saves the document as a draft, tells the observer and opens it. Never throws: a failure is reported on
 // the standard error stream, as nothing is left to catch it when a document is released.

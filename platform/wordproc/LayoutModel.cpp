@@ -74,9 +74,9 @@ pugi::xml_node childOf(pugi::xml_node parent, pugi::xml_node node) {
 
 class Paginator {
 public:
-    Paginator(DocumentModel& model) : m_index(model.story({})), m_styles(model.stylesRoot()) {
+    Paginator(DocumentModel& model) : m_index(model.story({})), m_styles(model.styleSheet()) {
         int bodyLine = bodyNaturalLine(m_styles);
-        for (pugi::xml_node section : sectionsOf(model.body()))
+        for (pugi::xml_node section : model.sections())
             m_sections.push_back(geometryOf(section, bodyLine));
         if (m_sections.empty())
             throw Error("文档没有节，无法分页。");
@@ -153,7 +153,7 @@ private:
     void advance(int height);
 
     const StoryIndex& m_index;
-    StyleSheet m_styles;
+    const StyleSheet& m_styles;
     std::vector<SectionGeometry> m_sections;
     std::size_t m_section = 0;
     int m_page = 1;
@@ -241,7 +241,7 @@ void Paginator::advance(int height) {
 
 // The width of a text box's text: across its lines, which run down the box for vertical text.
 int frameWidth(pugi::xml_node anchor) {
-    pugi::xml_node body = anchor.select_node(".//wps:bodyPr").node();
+    pugi::xml_node body = xml::firstDescendant(anchor, {"wps:bodyPr"});
     std::string_view direction = body.attribute("vert").value();
     bool vertical = !direction.empty() && direction != "horz";
     pugi::xml_node extent = anchor.child("wp:extent");
@@ -265,13 +265,13 @@ LaidOut layOutMainText(DocumentModel& model) {
 }
 
 LaidOut layOutTextFrame(DocumentModel& model, int shapeId) {
-    pugi::xml_node anchor = findShapeById(model.body(), shapeId);
+    pugi::xml_node anchor = model.shapeById(shapeId);
     LaidOut main = layOutMainText(model);
     LaidLine place;
     int position = anchorPosition(model.story({}), anchor);
     if (position >= 0 && !main.lines.empty())
         place = main.lines[main.lineAt(position)];
-    StyleSheet styles(model.stylesRoot());
+    const StyleSheet& styles = model.styleSheet();
     LineRoom room{frameWidth(anchor), 240, false};
     LaidOut frame;
     frame.pages = main.pages;

@@ -14,6 +14,10 @@ std::string cannotOpen(const std::string& path) {
 }
 
 Package Package::readFile(const std::string& path) {
+    return fromBytes(readFileBytes(path), cannotOpen(path));
+}
+
+std::string Package::readFileBytes(const std::string& path) {
     std::error_code error;
     std::filesystem::file_status status = std::filesystem::status(path, error);
     if (!std::filesystem::exists(status))
@@ -30,7 +34,7 @@ Package Package::readFile(const std::string& path) {
     } catch (const text::FileError&) {
         throw Error(cannotOpen(path) + "：无法读取文件。");
     }
-    return fromBytes(bytes, cannotOpen(path));
+    return bytes;
 }
 
 Package Package::fromBytes(std::string_view bytes, const std::string& what) {
@@ -50,10 +54,17 @@ const std::string* Package::find(std::string_view name) const {
 void Package::setPart(std::string_view name, std::string bytes) {
     auto it =
         std::find_if(m_parts.begin(), m_parts.end(), [&](const ZipEntry& part) { return part.name == name; });
-    if (it != m_parts.end())
-        it->bytes = std::move(bytes);
-    else
+    if (it == m_parts.end())
         m_parts.push_back({std::string(name), std::move(bytes)});
+    else if (it->bytes != bytes) // bytes that stay keep their packed form
+        *it = {std::string(name), std::move(bytes)};
+}
+
+void Package::packParts(Compression compression) {
+    for (ZipEntry& part : m_parts) {
+        if (!part.packed || part.packed->compression != compression)
+            part.packed = packBytes(part.bytes, compression);
+    }
 }
 
 void Package::removePart(std::string_view name) {

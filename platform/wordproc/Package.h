@@ -17,6 +17,9 @@ public:
     // Reads a package file. Throws Error naming the file when it is missing, unreadable, not a zip
     // package or damaged.
     static Package readFile(const std::string& path);
+    // The bytes of a package file, at most as many as a package may unpack to. Throws Error naming the
+    // file when it is missing, a folder, too large or unreadable.
+    static std::string readFileBytes(const std::string& path);
     // Reads a package from bytes; `what` names it in messages.
     static Package fromBytes(std::string_view bytes, const std::string& what);
 
@@ -25,6 +28,9 @@ public:
     const std::string* find(std::string_view name) const;
     // Replaces the part's bytes, or adds the part at the end of the archive order.
     void setPart(std::string_view name, std::string bytes);
+    // Packs every part for archives of that compression, so that copies of the package that leave a
+    // part as it is do not pack it again.
+    void packParts(Compression compression);
     void removePart(std::string_view name);
     std::vector<std::string> partNames() const;
 

@@ -20,7 +20,7 @@ struct BodyCharacter {
 };
 
 BodyCharacter bodyCharacter(DocumentModel& model) {
-    StyleSheet styles(model.stylesRoot());
+    const StyleSheet& styles = model.styleSheet();
     pugi::xml_node normal = styles.defaultStyle("paragraph");
     if (!normal)
         throw Error("文档没有正文样式，无法设置每行字数。");
@@ -33,9 +33,8 @@ BodyCharacter bodyCharacter(DocumentModel& model) {
 } // namespace
 
 std::vector<pugi::xml_node> sectionsOf(pugi::xml_node body) {
-    std::vector<pugi::xml_node> sections;
-    for (pugi::xpath_node hit : body.select_nodes(".//w:pPr/w:sectPr"))
-        sections.push_back(hit.node());
+    static const pugi::xpath_query query(".//w:pPr/w:sectPr");
+    std::vector<pugi::xml_node> sections = xml::select(body, query);
     if (pugi::xml_node last = body.child("w:sectPr"))
         sections.push_back(last);
     return sections;
@@ -59,7 +58,7 @@ int textWidthTwips(pugi::xml_node section) {
 void applyCharacterGrid(DocumentModel& model, int charsLine) {
     if (charsLine < 1 || charsLine > 500)
         throw Error("每行字数超出范围。");
-    std::vector<pugi::xml_node> sections = sectionsOf(model.body());
+    std::vector<pugi::xml_node> sections = model.sections();
     if (sections.empty())
         throw Error("文档没有节，无法设置每行字数。");
     BodyCharacter body = bodyCharacter(model);
@@ -79,7 +78,7 @@ void applyCharacterGrid(DocumentModel& model, int charsLine) {
 }
 
 int charactersPerLine(DocumentModel& model) {
-    std::vector<pugi::xml_node> sections = sectionsOf(model.body());
+    std::vector<pugi::xml_node> sections = model.sections();
     if (sections.empty())
         return 0;
     BodyCharacter body = bodyCharacter(model);

@@ -44,10 +44,16 @@ long long firstFreeFrom(const std::set<long long>& taken, long long from) {
     return from;
 }
 
+// Every wp:docPr below the node, in document order.
+std::vector<pugi::xml_node> drawingProperties(pugi::xml_node root) {
+    static const pugi::xpath_query query(".//wp:docPr");
+    return xml::select(root, query);
+}
+
 std::set<long long> usableIds(pugi::xml_node root) {
     std::set<long long> taken;
-    for (pugi::xpath_node hit : root.select_nodes(".//wp:docPr")) {
-        long long id = xml::numberAttribute(hit.node(), "id", 0);
+    for (pugi::xml_node docPr : drawingProperties(root)) {
+        long long id = xml::numberAttribute(docPr, "id", 0);
         if (usableId(id))
             taken.insert(id);
     }
@@ -122,19 +128,23 @@ int anchorPosition(const StoryIndex& story, pugi::xml_node anchor) {
     return -1;
 }
 
-pugi::xml_node findShapeById(pugi::xml_node root, int id) {
-    std::string query = ".//wp:docPr[@id='" + std::to_string(id) + "']";
-    return root.select_node(query.c_str()).node().parent();
+std::unordered_map<int, pugi::xml_node> drawingsById(pugi::xml_node root) {
+    std::unordered_map<int, pugi::xml_node> drawings;
+    for (pugi::xml_node docPr : drawingProperties(root)) {
+        long long id = xml::numberAttribute(docPr, "id", 0);
+        if (usableId(id))
+            drawings.try_emplace(static_cast<int>(id), docPr.parent());
+    }
+    return drawings;
 }
 
 void ensureUniqueDrawingIds(pugi::xml_node root) {
-    pugi::xpath_node_set all = root.select_nodes(".//wp:docPr");
     std::set<long long> taken;
     std::vector<pugi::xml_node> renumber;
-    for (pugi::xpath_node hit : all) {
-        long long id = xml::numberAttribute(hit.node(), "id", 0);
+    for (pugi::xml_node docPr : drawingProperties(root)) {
+        long long id = xml::numberAttribute(docPr, "id", 0);
         if (!usableId(id) || !taken.insert(id).second)
-            renumber.push_back(hit.node());
+            renumber.push_back(docPr);
     }
     long long next = taken.empty() ? 1 : *taken.rbegin() + 1;
     for (pugi::xml_node docPr : renumber) {

@@ -6,6 +6,7 @@
 
 #include <pugixml.hpp>
 
+#include <unordered_map>
 #include <vector>
 
 namespace wordproc {
@@ -33,8 +34,8 @@ void stackOnTop(pugi::xml_node root, pugi::xml_node anchor);
 // in front of it there. -1 when the shape is not anchored in the story.
 int anchorPosition(const StoryIndex& story, pugi::xml_node anchor);
 
-// The wp:anchor (or wp:inline) whose wp:docPr has the id, or null.
-pugi::xml_node findShapeById(pugi::xml_node root, int id);
+// Every wp:anchor and wp:inline below the root by the id of its wp:docPr; the first of an id counts.
+std::unordered_map<int, pugi::xml_node> drawingsById(pugi::xml_node root);
 
 // Gives every wp:docPr whose id is missing or taken a new one, as the hosts do on opening.
 void ensureUniqueDrawingIds(pugi::xml_node root);

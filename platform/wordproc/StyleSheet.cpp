@@ -71,12 +71,18 @@ bool PropertyKey::matches(pugi::xml_node element) const {
     return false;
 }
 
-pugi::xml_node StyleSheet::byId(std::string_view id) const {
+StyleSheet::StyleSheet(pugi::xml_node root) : m_root(root) {
     for (pugi::xml_node style : m_root.children("w:style")) {
-        if (id == style.attribute("w:styleId").value())
-            return style;
+        m_byId.try_emplace(style.attribute("w:styleId").value(), style);
+        std::string_view isDefault = style.attribute("w:default").value();
+        if (isDefault == "1" || isDefault == "true")
+            m_defaultByType.try_emplace(style.attribute("w:type").value(), style);
     }
-    return {};
+}
+
+pugi::xml_node StyleSheet::byId(std::string_view id) const {
+    auto found = m_byId.find(id);
+    return found == m_byId.end() ? pugi::xml_node() : found->second;
 }
 
 pugi::xml_node StyleSheet::byName(std::string_view name) const {
@@ -94,12 +100,8 @@ pugi::xml_node StyleSheet::byName(std::string_view name) const {
 }
 
 pugi::xml_node StyleSheet::defaultStyle(std::string_view type) const {
-    for (pugi::xml_node style : m_root.children("w:style")) {
-        std::string_view isDefault = style.attribute("w:default").value();
-        if (type == style.attribute("w:type").value() && (isDefault == "1" || isDefault == "true"))
-            return style;
-    }
-    return {};
+    auto found = m_defaultByType.find(type);
+    return found == m_defaultByType.end() ? pugi::xml_node() : found->second;
 }
 
 pugi::xml_node StyleSheet::defaults(const char* group) const {

@@ -5,7 +5,9 @@
 #include <pugixml.hpp>
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace wordproc {
 
@@ -19,9 +21,11 @@ struct PropertyKey {
     bool matches(pugi::xml_node element) const;
 };
 
+// The styles indexed by id and default type when the sheet is made: a sheet serves while no style is
+// added, removed or given another id (DocumentModel keeps one for the document's life).
 class StyleSheet {
 public:
-    explicit StyleSheet(pugi::xml_node root) : m_root(root) {}
+    explicit StyleSheet(pugi::xml_node root);
 
     pugi::xml_node byId(std::string_view id) const;
     // By name, ignoring ASCII letter case: the style's w:name, one of its w:aliases, or a Chinese host's
@@ -48,7 +52,16 @@ public:
 private:
     pugi::xml_node defaults(const char* group) const;
 
+    // Looked up by string_view without making a string.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
+    };
+    using Index = std::unordered_map<std::string, pugi::xml_node, NameHash, std::equal_to<>>;
+
     pugi::xml_node m_root;
+    Index m_byId;          // the first style of each id
+    Index m_defaultByType; // the first default style of each type
 };
 
 } // namespace wordproc

@@ -343,6 +343,48 @@ pugi::xml_node ensureChild(pugi::xml_node parent, const char* name, ChildOrder o
     return parent.append_child(name);
 }
 
+namespace {
+
+// The element after `node` in document order within `top`'s subtree, or null at its end.
+pugi::xml_node nextInSubtree(pugi::xml_node node, pugi::xml_node top) {
+    if (pugi::xml_node child = node.first_child())
+        return child;
+    for (; node && node != top; node = node.parent()) {
+        if (pugi::xml_node sibling = node.next_sibling())
+            return sibling;
+    }
+    return {};
+}
+
+bool named(pugi::xml_node node, std::initializer_list<const char*> names) {
+    if (node.type() != pugi::node_element)
+        return false;
+    for (const char* name : names) {
+        if (std::strcmp(node.name(), name) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+pugi::xml_node firstDescendant(pugi::xml_node node, std::initializer_list<const char*> names) {
+    for (pugi::xml_node at = node.first_child(); at; at = nextInSubtree(at, node)) {
+        if (named(at, names))
+            return at;
+    }
+    return {};
+}
+
+std::vector<pugi::xml_node> select(pugi::xml_node node, const pugi::xpath_query& query) {
+    pugi::xpath_node_set hits = node.select_nodes(query);
+    std::vector<pugi::xml_node> found;
+    found.reserve(hits.size());
+    for (const pugi::xpath_node& hit : hits)
+        found.push_back(hit.node());
+    return found;
+}
+
 void removeChildren(pugi::xml_node parent, const char* name) {
     while (pugi::xml_node child = parent.child(name))
         parent.remove_child(child);

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wordproc::xml {
 
@@ -33,6 +34,13 @@ using ChildOrder = std::initializer_list<const char*>;
 
 // The named child, created at its schema position when missing.
 pugi::xml_node ensureChild(pugi::xml_node parent, const char* name, ChildOrder order);
+
+// The first element below the node, at any depth in document order, that has one of the names; null
+// when there is none. What the XPath ".//a | .//b" finds, without compiling a query at every call.
+pugi::xml_node firstDescendant(pugi::xml_node node, std::initializer_list<const char*> names);
+// The nodes that the query finds below the node, in document order. `query` is an XPath compiled once
+// by the caller (a static pugi::xpath_query): pugixml compiles a query given as text at every call.
+std::vector<pugi::xml_node> select(pugi::xml_node node, const pugi::xpath_query& query);
 
 // Removes every child of that name.
 void removeChildren(pugi::xml_node parent, const char* name);

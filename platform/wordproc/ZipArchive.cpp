@@ -2,7 +2,6 @@
 
 #include "platform/wordproc/Error.h"
 
-#include <ctime>
 #include <memory>
 #include <zip.h>
 
@@ -22,9 +21,6 @@ struct SourceFreer {
 using Archive = std::unique_ptr<zip_t, ArchiveCloser>;
 using EntryFile = std::unique_ptr<zip_file_t, FileCloser>;
 using Source = std::unique_ptr<zip_source_t, SourceFreer>;
-
-// Parts smaller than this are stored uncompressed in documents saved while a user waits.
-constexpr std::size_t FastStoreLimit = 4096;
 
 std::string describe(int code) {
     zip_error_t error;
@@ -106,46 +102,6 @@ std::string readEntry(zip_t* archive, zip_uint64_t index, const std::string& wha
     return bytes;
 }
 
-// Entry times are 1980-01-01 00:00 in local time, which the archive stores as the same DOS date in every
-// time zone.
-time_t fixedEntryTime() {
-    std::tm epoch{};
-    epoch.tm_year = 80;
-    epoch.tm_mday = 1;
-    epoch.tm_isdst = -1;
-    return std::mktime(&epoch);
-}
-
-std::string takeBytes(zip_source_t* source) {
-    zip_stat_t stat;
-    if (zip_source_stat(source, &stat) != 0 || zip_source_open(source) != 0)
-        throw Error("无法生成文档包。");
-    std::string bytes(stat.size, '\0');
-    zip_int64_t got = zip_source_read(source, bytes.data(), bytes.size());
-    zip_source_close(source);
-    if (got != static_cast<zip_int64_t>(bytes.size()))
-        throw Error("无法生成文档包。");
-    return bytes;
-}
-
-void addEntry(zip_t* archive, const ZipEntry& entry, Compression compression, time_t when) {
-    zip_source_t* data = zip_source_buffer(archive, entry.bytes.data(), entry.bytes.size(), 0);
-    zip_int64_t index = data ? zip_file_add(archive, entry.name.c_str(), data, ZIP_FL_ENC_UTF_8) : -1;
-    if (index < 0) {
-        if (data)
-            zip_source_free(data);
-        throw Error("无法生成文档包：" + entry.name + "。");
-    }
-    auto at = static_cast<zip_uint64_t>(index);
-    // Each deflated entry costs the compressor's set-up (a quarter megabyte of state); a saved document
-    // stores its small parts as they are, which every reader accepts.
-    bool store = compression == Compression::Fast && entry.bytes.size() < FastStoreLimit;
-    zip_uint32_t level = compression == Compression::Small ? 9 : 1;
-    zip_set_file_compression(archive, at, store ? ZIP_CM_STORE : ZIP_CM_DEFLATE, store ? 0 : level);
-    zip_file_set_mtime(archive, at, when, 0);
-    zip_file_set_external_attributes(archive, at, 0, ZIP_OPSYS_DOS, 0);
-}
-
 } // namespace
 
 std::vector<ZipEntry> readZip(std::string_view bytes, const std::string& what, const ZipLimits& limits) {
@@ -174,25 +130,6 @@ std::vector<ZipEntry> readZip(std::string_view bytes, const std::string& what, c
         entries.push_back({name, readEntry(archive.get(), index, what, limits, room)});
     }
     return entries;
-}
-
-std::string writeZip(const std::vector<const ZipEntry*>& entries, Compression compression) {
-    zip_error_t error;
-    zip_error_init(&error);
-    Source buffer(zip_source_buffer_create(nullptr, 0, 0, &error));
-    Archive archive(buffer ? zip_open_from_source(buffer.get(), ZIP_TRUNCATE, &error) : nullptr);
-    zip_error_fini(&error);
-    if (!archive)
-        throw Error("无法生成文档包。");
-    // The archive takes a reference; keep ours so that the bytes can be read after closing.
-    zip_source_keep(buffer.get());
-    time_t when = fixedEntryTime();
-    for (const ZipEntry* entry : entries)
-        addEntry(archive.get(), *entry, compression, when);
-    if (zip_close(archive.get()) != 0)
-        throw Error("无法生成文档包。");
-    archive.release(); // closed
-    return takeBytes(buffer.get());
 }
 
 } // namespace wordproc

@@ -25,30 +25,6 @@ std::string repeated(std::string_view piece, int times) {
     return out;
 }
 
-void put16(std::string& out, std::uint32_t value) {
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>((value >> 8) & 0xFF);
-}
-
-void put32(std::string& out, std::uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
-
-// The fields that the local and the central header share, from "version needed" to the name's length.
-void putCommonFields(std::string& out, const RawEntry& entry) {
-    put16(out, 20);                      // version needed: deflate
-    put16(out, 0);                       // flags
-    put16(out, entry.deflated ? 8 : 0);  // method
-    put16(out, 0);                       // time 00:00
-    put16(out, (0 << 9) | (1 << 5) | 1); // date 1980-01-01
-    put32(out, entry.crc);
-    put32(out, static_cast<std::uint32_t>(entry.data.size()));
-    put32(out, entry.size);
-    put16(out, static_cast<std::uint32_t>(entry.name.size()));
-    put16(out, 0); // extra field length
-}
-
 std::uint32_t crcOf(std::string_view bytes) {
     return static_cast<std::uint32_t>(crc32(
         crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
@@ -106,35 +82,14 @@ std::string withDocumentPart(std::string_view package, const std::string& docume
 }
 
 std::string rawZip(const std::vector<RawEntry>& entries) {
-    std::string archive;
-    std::string directory;
-    for (const RawEntry& entry : entries) {
-        auto offset = static_cast<std::uint32_t>(archive.size());
-        put32(archive, 0x04034b50);
-        putCommonFields(archive, entry);
-        archive += entry.name + entry.data;
-
-        put32(directory, 0x02014b50);
-        put16(directory, 20); // made by: MS-DOS
-        putCommonFields(directory, entry);
-        put16(directory, 0); // comment length
-        put16(directory, 0); // disk
-        put16(directory, 0); // internal attributes
-        put32(directory, 0); // external attributes
-        put32(directory, offset);
-        directory += entry.name;
-    }
-    auto directoryOffset = static_cast<std::uint32_t>(archive.size());
-    archive += directory;
-    put32(archive, 0x06054b50);
-    put16(archive, 0);
-    put16(archive, 0);
-    put16(archive, static_cast<std::uint32_t>(entries.size()));
-    put16(archive, static_cast<std::uint32_t>(entries.size()));
-    put32(archive, static_cast<std::uint32_t>(directory.size()));
-    put32(archive, directoryOffset);
-    put16(archive, 0);
-    return archive;
+    std::vector<wordproc::PackedBytes> packed;
+    packed.reserve(entries.size());
+    for (const RawEntry& entry : entries)
+        packed.push_back({wordproc::Compression::Small, entry.deflated, entry.crc, entry.size, entry.data});
+    std::vector<wordproc::PackedEntry> archive;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        archive.push_back({entries[i].name, &packed[i]});
+    return wordproc::writePackedZip(archive);
 }
 
 std::vector<RawEntry> rawEntriesOf(std::string_view package) {

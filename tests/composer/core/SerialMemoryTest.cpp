@@ -51,3 +51,19 @@ TEST(SerialMemory, UnwritableSettingsFileStopsTheOutput) {
     ::chmod(ini.c_str(), 0444);
     EXPECT_THROW(RememberSerial(ini, SerialSection, "某府", "1"), ini::Error);
 }
+
+TEST(SerialMemory, ASerialTheFileHoldsIsNotWrittenAgain) {
+    TempFolder dir;
+    std::string ini = dir.file("dqx.ini");
+    ini::IniFile settings(ini);
+    RememberSerial(settings, SerialSection, "某府", "12");
+    struct stat before {};
+    ::stat(ini.c_str(), &before);
+    ::chmod(ini.c_str(), 0444); // any write would fail now
+    EXPECT_NO_THROW(RememberSerial(settings, SerialSection, " 某府 ", "12"));
+    EXPECT_NO_THROW(RememberSerial(ini, SerialSection, "某府", "12"));
+    struct stat after {};
+    ::stat(ini.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(nextSerial(ini, SerialSection, "某府"), "13");
+}

@@ -111,3 +111,31 @@ TEST(ProfileWriter, ASaveThatCannotBeWrittenLeavesTheFileAsItWasBefore) {
     EXPECT_EQ(dir.read("dqx.ini"), before) << "not one key of the profile is written";
     EXPECT_EQ(settings.readString("某局", "name", ""), "旧名称");
 }
+
+TEST(ProfileWriter, ErasingAProfileKeepsTheCurrentNameOnOneThatStays) {
+    testsupport::TempFolder dir;
+    const std::string path =
+        dir.write("dqx.ini", text::utf8ToGb18030(
+                                 "[dqx]\r\nfwjg=乙局\r\n[甲局]\r\nname=甲\r\n[乙局]\r\nname=乙\r\n[jg]\r\n"
+                                 "ABC=3\r\n[丙局]\r\nname=丙\r\n"));
+    ini::IniFile settings(path);
+    EXPECT_EQ(eraseAuthorityProfile(settings, "甲局"), (Names{"乙局", "丙局"}));
+    EXPECT_EQ(ini::IniFile(path).readString("dqx", "fwjg", ""), "乙局") << "another profile was erased";
+    EXPECT_EQ(eraseAuthorityProfile(settings, "乙局"), Names{"丙局"});
+    EXPECT_EQ(ini::IniFile(path).readString("dqx", "fwjg", ""), "丙局") << "the last one that stays";
+    EXPECT_EQ(eraseAuthorityProfile(settings, "丙局"), Names{});
+    EXPECT_EQ(ini::IniFile(path).readString("dqx", "fwjg", "(none)"), "(none)");
+    EXPECT_EQ(ini::IniFile(path).readString("jg", "ABC", ""), "3");
+}
+
+TEST(ProfileWriter, ADeleteThatCannotBeWrittenLeavesTheFileAsItWasBefore) {
+    testsupport::TempFolder dir;
+    const std::string before =
+        text::utf8ToGb18030("[dqx]\r\nfwjg=甲局\r\n[甲局]\r\nname=甲\r\n[乙局]\r\nname=乙\r\n");
+    const std::string path = dir.write("dqx.ini", before);
+    ::chmod(path.c_str(), 0444);
+    ini::IniFile settings(path);
+    EXPECT_THROW(eraseAuthorityProfile(settings, "甲局"), ini::Error);
+    EXPECT_EQ(dir.read("dqx.ini"), before) << "neither the section nor the current name changed";
+    EXPECT_TRUE(settings.sectionExists("甲局"));
+}

@@ -1,4 +1,5 @@
 #include "platform/text/TextFile.h"
+#include "platform/wordproc/DocumentSections.h"
 #include "tests/platform/automation/SlotsFixture.h"
 
 #include <optional>
@@ -177,6 +178,25 @@ TEST_F(SlotsTest, AddedShapesJoinTheOrderAtTheirAnchor) {
     EXPECT_EQ(doc.Shapes().Item(7).TextFrame().TextRange().text(), "新框\r");
     // Ids stay unique: the names written by the engine carry them.
     EXPECT_NE(line.name(), box.name());
+}
+
+TEST_F(SlotsTest, TheListsOfShapesAndSectionsFollowEveryChange) {
+    automation::Shape line = doc.Shapes().Item(4);
+    ASSERT_EQ(line.name(), "line5");
+    const int sections = doc.Sections().Count();
+    automation::Shape added = doc.Shapes().AddLine(0, 0, 0, 0);
+    EXPECT_EQ(doc.Shapes().Count(), 9);
+    EXPECT_EQ(doc.Shapes().Item(4).name(), added.name());
+    doc.engine()->sections().insertBreak(paragraphRange(10).start(), 2);
+    EXPECT_EQ(doc.Sections().Count(), sections + 1);
+    // Joining the shape's paragraph to the next moves its anchor there: it is found as before.
+    automation::Range mark = paragraphRange(5);
+    doc.Range(mark.end() - 1, mark.end()).setText("");
+    EXPECT_EQ(paragraph(5), "段5段6\r");
+    EXPECT_EQ(line.name(), "line5");
+    EXPECT_EQ(doc.Shapes().Item(5).name(), "line5");
+    line.setName("BTBX");
+    EXPECT_NE(documentXml().find("name=\"BTBX\""), std::string::npos);
 }
 
 } // namespace

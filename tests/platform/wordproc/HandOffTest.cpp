@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -22,6 +23,11 @@ std::vector<std::string> filesIn(const std::string& folder) {
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+void releaseNewDocument(wordproc::Flavour flavour) {
+    auto document = wordproc::Document::load(wordproctest::builtTemplate("dqx0.dqx"),
+                                             wordproc::DocumentKind::New, flavour);
 }
 
 TEST(HandOff, SavesUnderTheFirstFreeNumberAndNeverOverwrites) {
@@ -37,6 +43,77 @@ TEST(HandOff, SavesUnderTheFirstFreeNumberAndNeverOverwrites) {
     EXPECT_EQ(filesIn(folder.path()),
               (std::vector<std::string>{"文档1.docx", "文档2.docx", "文档3.docx", "文档4.docx"}));
     EXPECT_EQ(wordproc::saveDraft(folder.file("new/sub"), "C"), folder.file("new/sub/文档1.docx"));
+}
+
+TEST(HandOff, NumbersGoOnAfterTheLastDraftGiven) {
+    testsupport::TempFolder folder;
+    // A busy folder: the first draft looks at it once and takes the first free number.
+    for (int n = 1; n <= 300; ++n) {
+        if (n != 150)
+            std::ofstream(folder.file("文档" + std::to_string(n) + ".docx"));
+    }
+    EXPECT_EQ(wordproc::saveDraft(folder.path(), "A"), folder.file("文档150.docx"));
+    // After that the number after the last one given comes first: a number freed below it stays free,
+    // and a name that someone else took meanwhile is skipped.
+    std::filesystem::remove(folder.file("文档7.docx"));
+    EXPECT_EQ(wordproc::saveDraft(folder.path(), "B"), folder.file("文档301.docx"));
+    folder.write("文档302.docx", "made meanwhile");
+    EXPECT_EQ(wordproc::saveDraft(folder.path(), "C"), folder.file("文档303.docx"));
+    EXPECT_EQ(folder.read("文档302.docx"), "made meanwhile");
+    EXPECT_EQ(folder.read("文档303.docx"), "C");
+    EXPECT_EQ(filesIn(folder.path()).size(), 302u) << "nothing temporary stays behind";
+}
+
+// Steps of saving a draft as the step observer sees them, the name tried given without its folder.
+class DraftSteps {
+public:
+    explicit DraftSteps(std::function<void(wordproc::DraftStep, const std::string&)> also = {}) {
+        wordproc::setDraftStepObserver([this, also](wordproc::DraftStep step, const std::string& path) {
+            static const char* const names[] = {"written", "synced", "naming", "folder synced"};
+            std::string line = names[static_cast<int>(step)];
+            if (step == wordproc::DraftStep::Naming)
+                line += " " + fs::path(path).filename().string();
+            m_steps.push_back(line);
+            if (also)
+                also(step, path);
+        });
+    }
+    ~DraftSteps() { wordproc::setDraftStepObserver({}); }
+    DraftSteps(const DraftSteps&) = delete;
+    DraftSteps& operator=(const DraftSteps&) = delete;
+
+    std::vector<std::string>& steps() { return m_steps; }
+
+private:
+    std::vector<std::string> m_steps;
+};
+
+TEST(HandOff, ANameTakenBetweenLookingAndNamingIsLeftToItsMaker) {
+    testsupport::TempFolder folder;
+    DraftSteps steps([&](wordproc::DraftStep step, const std::string& path) {
+        // Someone else makes the file of the first name tried, after the folder was looked at.
+        if (step == wordproc::DraftStep::Naming && !fs::exists(folder.file("文档1.docx")))
+            std::ofstream(path) << "someone else's";
+    });
+    EXPECT_EQ(wordproc::saveDraft(folder.path(), "A"), folder.file("文档2.docx"));
+    EXPECT_EQ(steps.steps(), (std::vector<std::string>{"written", "synced", "naming 文档1.docx",
+                                                       "naming 文档2.docx", "folder synced"}));
+    EXPECT_EQ(folder.read("文档1.docx"), "someone else's");
+    EXPECT_EQ(folder.read("文档2.docx"), "A");
+    EXPECT_EQ(filesIn(folder.path()), (std::vector<std::string>{"文档1.docx", "文档2.docx"}));
+}
+
+TEST(HandOff, ADraftIsOnTheDiskWithItsNameBeforeAnyoneLearnsOfIt) {
+    DraftSteps steps;
+    wordproc::setHandOffObserver([&](const std::string& path) {
+        steps.steps().push_back("handed over " + fs::path(path).filename().string());
+    });
+    releaseNewDocument(wordproc::Flavour::Word);
+    wordproc::setHandOffObserver({});
+    ASSERT_EQ(steps.steps().size(), 5u);
+    const std::string name = steps.steps()[2].substr(std::string("naming ").size());
+    EXPECT_EQ(steps.steps(), (std::vector<std::string>{"written", "synced", "naming " + name, "folder synced",
+                                                       "handed over " + name}));
 }
 
 TEST(HandOff, AReleasedNewDocumentIsSavedAndReported) {
@@ -130,11 +207,6 @@ private:
     std::vector<std::vector<std::string>> m_started;
     std::vector<std::string> m_unopened;
 };
-
-void releaseNewDocument(wordproc::Flavour flavour) {
-    auto document = wordproc::Document::load(wordproctest::builtTemplate("dqx0.dqx"),
-                                             wordproc::DocumentKind::New, flavour);
-}
 
 TEST(HandOff, OpensWithTheHostsProgramThenTheDesktopThenLibreOffice) {
     {
