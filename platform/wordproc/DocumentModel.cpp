@@ -70,7 +70,8 @@ void DocumentModel::paragraphsGrew(StoryId story, std::size_t at, int added) {
 const std::vector<ShapeEntry>& DocumentModel::shapes() {
     if (!m_shapes)
         // Word counts shapes by their anchors, WPS as they are drawn (ShapeOrder).
-        m_shapes = listShapes(story({}), m_flavour == Flavour::Wps ? ShapeOrder::Stacking : ShapeOrder::Anchors);
+        m_shapes =
+            listShapes(story({}), m_flavour == Flavour::Wps ? ShapeOrder::Stacking : ShapeOrder::Anchors);
     return *m_shapes;
 }
 

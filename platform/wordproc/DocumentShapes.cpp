@@ -397,7 +397,10 @@ int DocumentShapes::addLine(float x1, float y1, float x2, float y2, const Span* 
     spec.y2 = toEmu(y2);
     declareDrawingNamespaces(m_model.root());
     insertLine(placement.paragraph, {}, spec, id);
-    stackOnTop(m_model.root(), findShapeById(m_model.root(), id));
+    // The new drawing is not in the model's lists yet; it is found again once they are let go of, and
+    // let go of once more after it is put on top, since WPS counts shapes as they are stacked.
+    m_model.structureChanged();
+    stackOnTop(m_model.root(), m_model.shapeById(id));
     m_model.structureChanged();
     return id;
 }
@@ -421,7 +424,10 @@ int DocumentShapes::addTextbox(int orientation, float left, float top, float wid
     spec.textDirection = textDirections[orientation];
     declareDrawingNamespaces(m_model.root());
     insertTextBox(placement.paragraph, {}, spec, id);
-    stackOnTop(m_model.root(), findShapeById(m_model.root(), id));
+    // The new drawing is not in the model's lists yet; it is found again once they are let go of, and
+    // let go of once more after it is put on top, since WPS counts shapes as they are stacked.
+    m_model.structureChanged();
+    stackOnTop(m_model.root(), m_model.shapeById(id));
     m_model.structureChanged();
     return id;
 }
