@@ -1,6 +1,7 @@
 #include "composer/output/AutomationEditor.h"
 
 #include "platform/automation/Bookmarks.h"
+#include "platform/automation/Borders.h"
 #include "platform/automation/Font.h"
 #include "platform/automation/Paragraphs.h"
 #include "platform/automation/Range.h"
@@ -13,6 +14,8 @@ namespace {
 
 constexpr int RelativeToPage = 1;
 constexpr int SingleSpacing = 0;
+constexpr int BorderBetweenParagraphs = -5;
+constexpr int NoLine = 0;
 
 // Font properties in the order the hosts take them: name, size, bold, colour, width.
 void apply(const automation::Font& target, const FontChange& font) {
@@ -64,6 +67,10 @@ void AutomationEditor::setAlignment(int n, Alignment alignment) {
 
 void AutomationEditor::setFirstLineIndentChars(int n, double characters) {
     paragraph(n).ParagraphFormat().setCharacterUnitFirstLineIndent(static_cast<float>(characters));
+}
+
+void AutomationEditor::removeRuleBelow(int n) {
+    paragraph(n).ParagraphFormat().Borders().Item(BorderBetweenParagraphs).setLineStyle(NoLine);
 }
 
 void AutomationEditor::setSingleSpacingWithLinesBefore(int n, double lines) {

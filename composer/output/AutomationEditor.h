@@ -16,6 +16,7 @@ public:
     void setAlignment(int paragraph, Alignment alignment) override;
     void setFirstLineIndentChars(int paragraph, double characters) override;
     void setSingleSpacingWithLinesBefore(int paragraph, double lines) override;
+    void removeRuleBelow(int paragraph) override;
     void setRangeFontName(int first, int last, const std::string& name) override;
 
     int shapeCount() override;

@@ -46,6 +46,8 @@ public:
     virtual void setFirstLineIndentChars(int paragraph, double characters) = 0;
     // Single line spacing, then the space before in lines.
     virtual void setSingleSpacingWithLinesBefore(int paragraph, double lines) = 0;
+    // No rule between the paragraph and the next, where their border group would draw one.
+    virtual void removeRuleBelow(int paragraph) = 0;
     // The font name of the characters a to b, counted from the start of the document.
     virtual void setRangeFontName(int first, int last, const std::string& name) = 0;
 

@@ -24,10 +24,15 @@ int shapeNumber(ShapeRef shape, DocumentEditor& doc) {
 
 // The copy-to units at full width, one paragraph for each of their lines from the first: they go in where
 // a condensed printing line stands, whose width a list of several lines would keep on its later lines.
+// The copy-to lines at full width and, where a printing block rules off each of its lines, ruled off
+// only under the last: the lines of one copy-to belong together.
 void fullWidthCopyTo(int first, const OutputValues& v, DocumentEditor& doc) {
     auto lines = static_cast<int>(std::count(v.copyTo.begin(), v.copyTo.end(), '\r')) + 1;
-    for (int paragraph = first; paragraph < first + lines; ++paragraph)
+    for (int paragraph = first; paragraph < first + lines; ++paragraph) {
         doc.setFont(paragraph, FontChange::scaled(100));
+        if (paragraph + 1 < first + lines)
+            doc.removeRuleBelow(paragraph);
+    }
 }
 
 std::optional<int> mastheadMeasure(const slot::MastheadMeasure& measure, const std::string& profileValue) {

@@ -31,8 +31,8 @@ int Border::color() const {
 }
 
 Border Borders::Item(int index) const {
-    if (index < -4 || index > -1)
-        throw Error("边框的位置无效（应为 -1 到 -4）。");
+    if (index < -5 || index > -1)
+        throw Error("边框的位置无效（应为 -1 到 -5）。");
     return Border(m_document, m_target, index);
 }
 

@@ -28,7 +28,7 @@ public:
     Borders(std::shared_ptr<wordproc::Document> document, FormatTarget target)
         : m_document(std::move(document)), m_target(std::move(target)) {}
 
-    // -1 top, -2 left, -3 bottom, -4 right. Throws Error for another index.
+    // -1 top, -2 left, -3 bottom, -4 right, -5 between paragraphs. Throws Error for another index.
     Border Item(int index) const;
 
 private:

@@ -15,10 +15,12 @@ constexpr const char* lineStyles[] = {"nil",     "single",     "dotted", "dashSm
                                       "dotDash", "dotDotDash", "double", "triple"};
 const xml::ChildOrder borderOrder = {"w:top", "w:left", "w:bottom", "w:right", "w:between", "w:bar"};
 
+constexpr int BetweenBorder = -5;
+
 const char* sideName(int border) {
-    static const char* sides[] = {"w:top", "w:left", "w:bottom", "w:right"};
-    if (border > -1 || border < -4)
-        throw Error("边框的位置无效（应为 -1 到 -4）。");
+    static const char* sides[] = {"w:top", "w:left", "w:bottom", "w:right", "w:between"};
+    if (border > -1 || border < -5)
+        throw Error("边框的位置无效（应为 -1 到 -5）。");
     return sides[-border - 1];
 }
 
@@ -51,6 +53,16 @@ void setParagraphBorderStyle(const StyleSheet& styles, pugi::xml_node paragraph,
     if (lineStyle < 0 || lineStyle > 8)
         throw Error("边框的线型无效（应为 0 到 8）。");
     pugi::xml_node own = paragraph.child("w:pPr").child("w:pBdr").child(side);
+    if (lineStyle == 0 && own && border == BetweenBorder) {
+        // LibreOffice draws a line between two paragraphs whenever the upper one names a line between,
+        // even one turned off; unless its style draws one, the paragraph's own goes altogether.
+        pugi::xml_node fromStyle =
+            styles.styleProperty(styles.paragraphStyle(paragraph), "w:pPr", {"w:pBdr"}).child(side);
+        if (styleOf(fromStyle.attribute("w:val").value()) == 0) {
+            own.parent().remove_child(own);
+            return;
+        }
+    }
     if (!own && lineStyle == 0 && paragraphBorderStyle(styles, paragraph, border) == 0)
         return;
     pugi::xml_node borders =

@@ -225,21 +225,25 @@ TEST_F(LettersSlotMap, SpeechDateOfDeliveryInBrackets) {
 
 // Copy-to units on several lines of the memo, under an office name longer than 32 bytes: the printing
 // line is condensed, and every line of the copy-to block is set at full width, not only its first.
-TEST_F(LettersSlotMap, EveryLineOfAMultiLineCopyToIsAtFullWidth) {
+// The lines of one copy-to belong together: full width each, and no rule of the printing block between
+// them, only under the last.
+TEST_F(LettersSlotMap, EveryLineOfAMultiLineCopyToIsAtFullWidthAndRuledOffOnlyUnderTheLast) {
     OutputValues v = filledValues(DocumentStyle::Administrative);
     v.profile.name = "某某省某某市人民政府办公厅文电处秘书科";
     v.issueLine = FormatIssueLine(v.profile.name, v.style, " 2026年12月9日印发");
     ASSERT_TRUE(v.issueLine.condensed);
     v.copyTo = "市委办公室\r市人大常委会办公室\r市政协办公室";
+    const Log copyTo = {"before 23 抄送：市委办公室|市人大常委会办公室|市政协办公室。",
+                        "font 23 scaling=100",
+                        "no rule below 23",
+                        "font 24 scaling=100",
+                        "no rule below 24",
+                        "font 25 scaling=100"};
     Log word = run(TForm13::outputPlan().wordRows, v, 2);
-    EXPECT_EQ(Log(word.begin() + 3, word.begin() + 9),
-              (Log{"font 23 scaling=85", "before 23 |",
-                   "before 23 抄送：市委办公室|市人大常委会办公室|市政协办公室。", "font 23 scaling=100",
-                   "font 24 scaling=100", "font 25 scaling=100"}));
+    EXPECT_EQ(Log(word.begin() + 3, word.begin() + 5), (Log{"font 23 scaling=85", "before 23 |"}));
+    EXPECT_EQ(Log(word.begin() + 5, word.begin() + 11), copyTo);
     Log wps = run(TForm13::outputPlan().wpsRowsWithCopyTo, v, 2);
-    EXPECT_EQ(Log(wps.begin() + 4, wps.begin() + 8),
-              (Log{"before 23 抄送：市委办公室|市人大常委会办公室|市政协办公室。", "font 23 scaling=100",
-                   "font 24 scaling=100", "font 25 scaling=100"}));
+    EXPECT_EQ(Log(wps.begin() + 4, wps.begin() + 10), copyTo);
 }
 
 TEST_F(LettersSlotMap, OrderWordCopyFillsEverySlotBottomUp) {

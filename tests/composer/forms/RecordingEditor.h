@@ -23,6 +23,7 @@ public:
     void setFirstLineIndentChars(int p, double chars) override {
         add("indent " + n(p) + " " + n(int(chars)));
     }
+    void removeRuleBelow(int p) override { add("no rule below " + n(p)); }
     void setSingleSpacingWithLinesBefore(int p, double lines) override {
         add("spacing " + n(p) + " " + std::to_string(lines).substr(0, 3));
     }
