@@ -27,6 +27,12 @@ ui::Control& controlNamed(ui::Form& form, const Placement& place) {
 
 } // namespace
 
+void fixedCentredWindow(ui::Form& form) {
+    form.setPosition(ui::FormPosition::ScreenCenter);
+    form.setBorderStyle(ui::BorderStyle::Single);
+    form.setBorderIcons({.systemMenu = true, .minimise = true, .maximise = false});
+}
+
 void placeControls(ui::Form& form, std::span<const Placement> placements) {
     for (const Placement& place : placements) {
         ui::Control& control = controlNamed(form, place);

@@ -25,6 +25,10 @@ struct Placement {
     int height = 0;
 };
 
+// A window of one size in the middle of the screen, that can be minimised but not maximised: the
+// chooser and every document form.
+void fixedCentredWindow(ui::Form& form);
+
 // Gives each named control its caption and bounds. A name that the form has no component of becomes a
 // label in the named parent: the forms keep no references to their static texts. Throws ui::Error for a
 // parent that is not a container of the form.

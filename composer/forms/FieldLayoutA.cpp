@@ -76,9 +76,7 @@ DocumentFields FieldLayoutA::fields() {
 
 void FieldLayoutA::placeComponents() {
     setClientSize(620, 606);
-    setPosition(ui::FormPosition::ScreenCenter);
-    setBorderStyle(ui::BorderStyle::Single);
-    setBorderIcons({.systemMenu = true, .minimise = true, .maximise = false});
+    fixedCentredWindow(*this);
 
     GroupBox1.setBounds(8, 6, 300, 54);
     ComboBox1.setBounds(8, 20, 112, 24);

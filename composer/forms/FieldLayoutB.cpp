@@ -134,9 +134,7 @@ std::vector<FieldLayoutB::Signer> FieldLayoutB::addSigners(const std::vector<con
 }
 
 void FieldLayoutB::placeComponents() {
-    setPosition(ui::FormPosition::ScreenCenter);
-    setBorderStyle(ui::BorderStyle::Single);
-    setBorderIcons({.systemMenu = true, .minimise = true, .maximise = false});
+    fixedCentredWindow(*this);
     placeControls(*this, HeadLayout);
     placeControls(*this, BodyLayout);
     recipientsButton.setBounds(570, 20, 26, 24);

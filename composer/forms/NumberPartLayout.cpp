@@ -119,9 +119,7 @@ DocumentFields NumberPartLayout::fields() {
 }
 
 void NumberPartLayout::placeComponents() {
-    setPosition(ui::FormPosition::ScreenCenter);
-    setBorderStyle(ui::BorderStyle::Single);
-    setBorderIcons({.systemMenu = true, .minimise = true, .maximise = false});
+    fixedCentredWindow(*this);
     placeControls(*this, SharedLayout);
     Panel1.setBevel(ui::Bevel::Lowered);
 }

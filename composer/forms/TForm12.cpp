@@ -117,9 +117,7 @@ TForm12::TForm12(ui::Form* owner)
       Button4(add<ui::Button>("Button4")), OpenDialog1(add<ui::OpenDialog>("OpenDialog1")) {
     setCaption("Brevaro     命令（令）");
     setClientSize(620, 344);
-    setPosition(ui::FormPosition::ScreenCenter);
-    setBorderStyle(ui::BorderStyle::Single);
-    setBorderIcons({.systemMenu = true, .minimise = true, .maximise = false});
+    fixedCentredWindow(*this);
     placeControls(*this, Layout);
     fillFormData();
     bindEvents();

@@ -116,9 +116,7 @@ TForm13::TForm13(ui::Form* owner)
       OpenDialog1(add<ui::OpenDialog>("OpenDialog1")) {
     setCaption("Brevaro    讲话");
     setClientSize(620, 556);
-    setPosition(ui::FormPosition::ScreenCenter);
-    setBorderStyle(ui::BorderStyle::Single);
-    setBorderIcons({.systemMenu = true, .minimise = true, .maximise = false});
+    fixedCentredWindow(*this);
     placeControls(*this, Layout);
     fillFormData();
     bindEvents();

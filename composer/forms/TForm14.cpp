@@ -116,9 +116,7 @@ TForm14::TForm14(ui::Form* owner)
     setCaption("Brevaro     发文审批笺");
     placeControls(*this, Layout);
     setBounds(0, 0, 569, 492);
-    setPosition(ui::FormPosition::ScreenCenter);
-    setBorderStyle(ui::BorderStyle::Single);
-    setBorderIcons({.systemMenu = true, .minimise = true, .maximise = false});
+    fixedCentredWindow(*this);
     fillFormData();
     bindEvents();
 }

@@ -170,9 +170,7 @@ TForm15::TForm15(ui::Form* owner)
       OpenDialog1(add<ui::OpenDialog>("OpenDialog1")) {
     setCaption("Brevaro      内部电报（传真）");
     setClientSize(640, 438);
-    setPosition(ui::FormPosition::ScreenCenter);
-    setBorderStyle(ui::BorderStyle::Single);
-    setBorderIcons({.systemMenu = true, .minimise = true, .maximise = false});
+    fixedCentredWindow(*this);
     placeControls(*this, Layout);
     fillFormData();
     bindEvents();

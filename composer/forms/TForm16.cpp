@@ -97,9 +97,7 @@ TForm16::TForm16(ui::Form* owner)
     setCaption("Brevaro      收文处理");
     placeControls(*this, Layout);
     setBounds(0, 0, 571, 337);
-    setPosition(ui::FormPosition::ScreenCenter);
-    setBorderStyle(ui::BorderStyle::Single);
-    setBorderIcons({.systemMenu = true, .minimise = true, .maximise = false});
+    fixedCentredWindow(*this);
     fillFormData();
     bindEvents();
 }

@@ -100,9 +100,7 @@ ui::RadioButton& TForm1::radio(const char* name) {
 void TForm1::setUpControls() {
     setCaption("请选择行文格式：");
     setBounds(0, 0, 458, 357);
-    setPosition(ui::FormPosition::ScreenCenter);
-    setBorderStyle(ui::BorderStyle::Single);
-    setBorderIcons({.systemMenu = true, .minimise = true, .maximise = false});
+    fixedCentredWindow(*this);
     placeControls(*this, Layout);
     placeControls(*this, HiddenLayout);
     for (ui::RadioButton* hidden :
