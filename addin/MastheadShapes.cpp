@@ -119,16 +119,11 @@ std::vector<automation::Range> mastheadCells(const automation::Document& documen
     automation::Table table = tables.Item(1);
     std::vector<automation::Range> cells;
     for (int row = 1; row <= table.rowCount(); ++row) {
-        for (int column = 1;; ++column) {
-            std::optional<automation::Range> cell;
-            try {
-                cell = table.Cell(row, column).Range();
-            } catch (const automation::Error&) {
-                break; // past the row's last cell
-            }
-            int colour = cell->Font().color();
+        for (int column = 1; column <= table.cellCount(row); ++column) {
+            automation::Range cell = table.Cell(row, column).Range();
+            int colour = cell.Font().color();
             if (colour == Red || colour == White)
-                cells.push_back(*cell);
+                cells.push_back(cell);
         }
     }
     return cells;

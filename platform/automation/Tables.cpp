@@ -22,6 +22,10 @@ int Table::rowCount() const {
     return m_document->tables().rowCount(m_index);
 }
 
+int Table::cellCount(int row) const {
+    return m_document->tables().cellCount(m_index, row);
+}
+
 Range Table::Range() const {
     return automation::Range(m_document, m_document->text().track(m_document->tables().table(m_index)));
 }

@@ -32,6 +32,8 @@ public:
     // The column-th cell (from 1) of the row-th row. Throws Error when there is none.
     automation::Cell Cell(int row, int column) const;
     int rowCount() const;
+    // The cells of the row-th row (Rows(row).Cells.Count): rows of a table may differ in their cells.
+    int cellCount(int row) const;
     // The whole table, the ends of its rows included.
     automation::Range Range() const;
     // Makes the whole table the selection of the document's window.

@@ -98,6 +98,11 @@ int DocumentTables::rowCount(int table) const {
                                           tableAt(m_model, table).children("w:tr").end()));
 }
 
+int DocumentTables::cellCount(int table, int row) const {
+    pugi::xml_node cells = nth(tableAt(m_model, table), "w:tr", row);
+    return static_cast<int>(std::distance(cells.children("w:tc").begin(), cells.children("w:tc").end()));
+}
+
 Span DocumentTables::table(int table) const {
     pugi::xml_node node = tableAt(m_model, table);
     const StoryIndex& index = m_model.story({});

@@ -19,6 +19,8 @@ public:
     // Tables of the main text, not counting tables inside tables.
     int count() const;
     int rowCount(int table) const;
+    // The cells of the row-th row (from 1); 0 for a row that the table does not have.
+    int cellCount(int table, int row) const;
     // The cell's characters with its end mark: the c-th cell (from 1) of the r-th row of the n-th table.
     // Throws Error when there is no such cell.
     Span cell(int table, int row, int column) const;

@@ -78,22 +78,16 @@ std::string formattedText(const automation::Document& doc, const automation::Ran
     return current.empty() ? fontOf(range) : out;
 }
 
-// Every cell, row by row; a row ends where asking for its next cell fails.
+// Every cell, row by row.
 void dumpCells(const automation::Document& doc) {
     automation::Tables tables = doc.Tables();
     for (int t = 1; t <= tables.Count(); ++t) {
         automation::Table table = tables.Item(t);
         for (int row = 1; row <= table.rowCount(); ++row) {
-            for (int column = 1;; ++column) {
-                std::optional<automation::Range> cell;
-                try {
-                    cell = table.Cell(row, column).Range();
-                } catch (const automation::Error&) {
-                    break;
-                }
+            for (int column = 1; column <= table.cellCount(row); ++column) {
+                automation::Range cell = table.Cell(row, column).Range();
                 std::cout << 'T' << t << ' ' << row << '.' << column << ' '
-                          << cell->ParagraphFormat().alignment() << " | " << formattedText(doc, *cell)
-                          << '\n';
+                          << cell.ParagraphFormat().alignment() << " | " << formattedText(doc, cell) << '\n';
             }
         }
     }

@@ -18,6 +18,15 @@ TEST_F(SlotsTest, ParagraphsAreCountedInOrderWithTableCellsAndWithoutTextBoxes) 
     EXPECT_THROW(doc.Paragraphs().Item(31), automation::Error);
 }
 
+TEST_F(SlotsTest, EachRowCountsItsOwnCells) {
+    automation::Table table = doc.Tables().Item(1);
+    EXPECT_EQ(table.rowCount(), 2);
+    EXPECT_EQ(table.cellCount(1), 2);
+    EXPECT_EQ(table.cellCount(2), 2);
+    EXPECT_EQ(table.cellCount(3), 0);
+    EXPECT_EQ(table.cellCount(0), 0);
+}
+
 TEST_F(SlotsTest, InsertBeforeWithBreaksMovesOnlyTheParagraphsBehindIt) {
     paragraphRange(10).InsertBefore("一\r二\r");
     EXPECT_EQ(doc.Paragraphs().Count(), 32);
