@@ -25,7 +25,6 @@
 
 #include <algorithm>
 #include <iostream>
-#include <optional>
 #include <sstream>
 #include <string_view>
 #include <vector>
